@@ -1,0 +1,57 @@
+// The 64-character password alphabet and the two mappings between tiles
+// (6-bit values) and password characters.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace velmara {
+
+// Tile t is written as kPasswordAlphabet[t]. I, O, l, o, 0 and 1 are left out
+// so that no two characters look alike on the handheld's screen.
+constexpr std::string_view kPasswordAlphabet =
+    "ABCDEFGHJKLMNPQRSTUVWXYZ23456789abcdefghijkmnpqrstuvwxyz!?#&$%+=";
+static_assert(kPasswordAlphabet.size() == 64);
+
+// Marker for a byte that is not a password character; outside 0..63 so that
+// one byte holds either a tile or the marker.
+constexpr std::uint8_t kInvalidTile = 99;
+
+// Requires tile < 64.
+constexpr char TileToChar(std::uint8_t tile) {
+  return kPasswordAlphabet[tile];
+}
+
+// Total on all byte values: the tile of an alphabet character, else kInvalidTile.
+constexpr std::uint8_t CharToTile(unsigned char c) {
+  if (c >= 'A' && c <= 'H') return static_cast<std::uint8_t>(c - 'A');
+  if (c >= 'J' && c <= 'N') return static_cast<std::uint8_t>(c - 'J' + 8);
+  if (c >= 'P' && c <= 'Z') return static_cast<std::uint8_t>(c - 'P' + 13);
+  if (c >= '2' && c <= '9') return static_cast<std::uint8_t>(c - '2' + 24);
+  if (c >= 'a' && c <= 'k') return static_cast<std::uint8_t>(c - 'a' + 32);
+  if (c == 'm' || c == 'n') return static_cast<std::uint8_t>(c - 'm' + 43);
+  if (c >= 'p' && c <= 'z') return static_cast<std::uint8_t>(c - 'p' + 45);
+  switch (c) {
+    case '!':
+      return 56;
+    case '?':
+      return 57;
+    case '#':
+      return 58;
+    case '&':
+      return 59;
+    case '$':
+      return 60;
+    case '%':
+      return 61;
+    case '+':
+      return 62;
+    case '=':
+      return 63;
+    default:
+      return kInvalidTile;
+  }
+}
+
+}  // namespace velmara

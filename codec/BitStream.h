@@ -1,0 +1,69 @@
+// MSB-first bit streams over a byte region: bit position p is bit 7 - p % 8
+// of byte p / 8, so a value's most significant bit is written first.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+namespace velmara {
+
+// Writes values into a zeroed region (bits are OR-ed in). Bits at or past
+// `limit` are dropped, so a stream may end in the middle of a value.
+class BitWriter {
+ public:
+  explicit BitWriter(std::uint8_t* region, std::size_t position = 0,
+                     std::size_t limit = std::numeric_limits<std::size_t>::max())
+      : region_(region), position_(position), limit_(limit) {}
+
+  void Put(std::uint32_t value, int width) {
+    while (width > 0 && position_ < limit_) {
+      const int offset = static_cast<int>(position_ % 8);
+      const int take = static_cast<int>(
+          std::min<std::size_t>({static_cast<std::size_t>(8 - offset),
+                                 static_cast<std::size_t>(width), limit_ - position_}));
+      const std::uint32_t chunk = (value >> (width - take)) & ((1u << take) - 1);
+      region_[position_ / 8] |= static_cast<std::uint8_t>(chunk << (8 - offset - take));
+      position_ += static_cast<std::size_t>(take);
+      width -= take;
+    }
+  }
+
+ private:
+  std::uint8_t* region_;
+  std::size_t position_;
+  std::size_t limit_;
+};
+
+// Reads values; bits at or past `limit` read as 0.
+class BitReader {
+ public:
+  explicit BitReader(const std::uint8_t* region, std::size_t position = 0,
+                     std::size_t limit = std::numeric_limits<std::size_t>::max())
+      : region_(region), position_(position), limit_(limit) {}
+
+  std::uint32_t Get(int width) {
+    std::uint32_t value = 0;
+    while (width > 0) {
+      if (position_ >= limit_) return value << width;
+      const int offset = static_cast<int>(position_ % 8);
+      const int take = static_cast<int>(
+          std::min<std::size_t>({static_cast<std::size_t>(8 - offset),
+                                 static_cast<std::size_t>(width), limit_ - position_}));
+      const std::uint32_t chunk =
+          (region_[position_ / 8] >> (8 - offset - take)) & ((1u << take) - 1);
+      value = value << take | chunk;
+      position_ += static_cast<std::size_t>(take);
+      width -= take;
+    }
+    return value;
+  }
+
+ private:
+  const std::uint8_t* region_;
+  std::size_t position_;
+  std::size_t limit_;
+};
+
+}  // namespace velmara

@@ -1,0 +1,355 @@
+#include "Password.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "Alphabet.h"
+#include "BitStream.h"
+#include "Utf8.h"
+
+namespace velmara {
+
+namespace {
+
+constexpr char kUnknownType[] = "Unknown password type specified.";
+constexpr char kNoGameData[] = "Cannot make password.. no game data provided!";
+constexpr char kEncoderBadFlagIndex[] =
+    "Cannot create password:  Illegal bit-table index constant - ";
+constexpr char kDecoderBadFlagIndex[] =
+    "Cannot import password:  Illegal bit-table index constant - ";
+constexpr char kNoDataStorage[] = "Cannot import password:  No data storage available.";
+constexpr char kInvalidCharacterPrefix[] = "Cannot import password:  Invalid password character \"";
+constexpr char kInvalidCharacterSuffix[] = "\" found.";
+constexpr char kRowMistakePrefix[] = "Cannot import password -- ";
+constexpr char kRowMistakeHeading[] =
+    "There is at least one mistake in each of the following:\r\n\r\n";
+constexpr char kWrongLength[] =
+    "Cannot import password:  Password has the wrong number of characters.";
+constexpr char kBadCheckValue[] = "Cannot import password:  Password is invalid.";
+
+std::size_t StatsByte(std::int32_t type) {
+  return type == ptGold ? kGoldStatsByte : kSilverStatsByte;
+}
+
+// Bit position of Gold item identifier g: seven 9-bit values to each 64-bit group.
+std::size_t ItemIdBitPosition(int g) {
+  return static_cast<std::size_t>(kItemGroupBits * (g / kItemsPerGroup) +
+                                  kItemIdBits * (g % kItemsPerGroup));
+}
+
+// Number of data tiles and tiles with row checks for a given byte count.
+std::size_t DataTilesFor(std::size_t byteCount) {
+  return (byteCount * 8 + kTileBits - 1) / kTileBits;
+}
+
+}  // namespace
+
+std::uint16_t CheckValue(const std::uint8_t* bytes, std::size_t count) {
+  std::uint32_t c = 0xFFFF;
+  for (std::size_t i = 0; i < count; ++i) {
+    c ^= static_cast<std::uint32_t>(bytes[i]) << 8;
+    for (int step = 0; step < 8; ++step) {
+      // The sequel subtracts the constant where a CRC would XOR it.
+      const std::uint32_t subtract = (c & 0x8000) ? 0x1021 : 0;
+      c = ((c << 1) - subtract) & 0xFFFF;
+    }
+  }
+  return static_cast<std::uint16_t>(~c & 0xFFFF);
+}
+
+void TPasswordWorkspace::Reset() {
+  std::memset(PasswordBytes, 0, sizeof PasswordBytes);
+  std::memset(Tiles, 0, sizeof Tiles);
+  std::memset(static_cast<void*>(Characters), 0, sizeof Characters);
+  PasswordType = 0;
+  TileCount = 0;
+  ByteCount = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Encoder
+
+std::string TVelmaraPasswordEncoder::MakePassword(TPasswordType type, const TPasswordData* data) {
+  std::string result;
+  if (!IsKnownPasswordType(type)) throw EPasswordError(kUnknownType + std::to_string(type));
+  if (data == nullptr) throw EPasswordError(kNoGameData);
+
+  PasswordType = type;
+  std::memcpy(GeneralArea, data, kGeneralAreaSize);
+  std::memcpy(static_cast<void*>(Characters), data->Characters, kCharacterAreaSize);
+  std::memset(PasswordBytes, 0, sizeof PasswordBytes);
+  std::memset(Tiles, 0, sizeof Tiles);
+
+  ByteCount = PackData();
+  const std::uint16_t check = CheckValue(PasswordBytes, static_cast<std::size_t>(ByteCount));
+  PasswordBytes[ByteCount] = static_cast<std::uint8_t>(check >> 8);
+  PasswordBytes[ByteCount + 1] = static_cast<std::uint8_t>(check & 0xFF);
+  ByteCount += kCheckValueBytes;
+
+  TileCount = BytesToTiles();
+  result.reserve(static_cast<std::size_t>(TileCount));
+  for (int i = 0; i < TileCount; ++i) result += TileToChar(Tiles[i]);
+  return result;
+}
+
+void TVelmaraPasswordEncoder::GetTiles(std::uint8_t* destination) const {
+  std::memcpy(destination, Tiles, kMaxTiles);
+}
+
+int TVelmaraPasswordEncoder::SideQuestFlag(int n) const {
+  if (n < 0 || n >= kSideQuestCount) throw EPasswordError(kEncoderBadFlagIndex + std::to_string(n));
+  const std::uint16_t flag = kSideQuestFlags[n];
+  return (GeneralArea[EventFlagByte(flag)] >> EventFlagBit(flag)) & 1;
+}
+
+int TVelmaraPasswordEncoder::PackData() {
+  const auto type = static_cast<TPasswordType>(PasswordType);
+  const std::size_t dataBytes = DataBytes(type);
+  std::memset(PasswordBytes, 0, dataBytes);
+
+  std::uint8_t flags = 0;
+  for (int n = 0; n < kSideQuestCount; ++n)
+    flags |= static_cast<std::uint8_t>(SideQuestFlag(n) << n);
+
+  std::uint32_t levels = 0;
+  std::uint32_t djinn = 0;
+  std::uint8_t specialItems = 0;
+  const bool carriesStats = type == ptGold || type == ptSilver;
+  BitWriter stats(PasswordBytes + StatsByte(type));
+
+  for (int i = 0; i < kCharacterCount; ++i) {
+    TCharacterRecord& c = Characters[i];
+    c.HP = std::min(c.HP, kMaxHpPp);
+    c.PP = std::min(c.PP, kMaxHpPp);
+    c.Attack = std::min(c.Attack, kMaxAttackDefenseAgility);
+    c.Defense = std::min(c.Defense, kMaxAttackDefenseAgility);
+    c.Agility = std::min(c.Agility, kMaxAttackDefenseAgility);
+    c.Luck = std::min(c.Luck, kMaxLuck);
+    if (carriesStats) {
+      stats.Put(c.HP, kHpBits);
+      stats.Put(c.PP, kPpBits);
+      stats.Put(c.Attack, kAttackBits);
+      stats.Put(c.Defense, kDefenseBits);
+      stats.Put(c.Agility, kAgilityBits);
+      stats.Put(c.Luck, kLuckBits);
+    }
+
+    c.Level = std::min(c.Level, kMaxLevel);
+    if (c.Level == 0) c.Level = 1;
+    levels |= static_cast<std::uint32_t>(c.Level) << (kLevelBits * i);
+
+    // OR, not add: a Djinn held twice, or a stray bit 7, must not carry into
+    // the next Djinn.
+    for (int e = 0; e < kElementCount; ++e)
+      djinn |= (c.Djinn[e] & 0x7F) << (kDjinnBitsPerElement * e);
+
+    for (std::uint16_t word : c.Items)
+      for (int m = 0; m < kSpecialItemCount; ++m)
+        if (ItemId(word) == kSpecialItems[m]) specialItems |= static_cast<std::uint8_t>(1u << m);
+  }
+
+  if (type == ptGold) {
+    std::uint8_t* items = PasswordBytes + kGoldItemsByte;
+    for (int g = 0; g < kCharacterCount * kSlotsPerCharacter; ++g) {
+      const std::uint16_t word = Characters[g / kSlotsPerCharacter].Items[g % kSlotsPerCharacter];
+      BitWriter(items, ItemIdBitPosition(g)).Put(ItemId(word), kItemIdBits);
+    }
+
+    BitWriter quantities(PasswordBytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
+    for (const TCharacterRecord& c : Characters) {
+      for (std::uint16_t stackable : kStackableItems) {
+        int field = 0;  // the last slot holding the item counts
+        for (std::uint16_t word : c.Items)
+          if (ItemId(word) == stackable) field = ItemQuantityField(word);
+        quantities.Put(static_cast<std::uint32_t>(field), kQuantityBits);
+      }
+    }
+
+    std::uint32_t coins;
+    std::memcpy(&coins, GeneralArea + kCoinsOffset, sizeof coins);
+    PasswordBytes[kGoldCoinsByte] = static_cast<std::uint8_t>(coins >> 16);
+    PasswordBytes[kGoldCoinsByte + 1] = static_cast<std::uint8_t>(coins >> 8);
+    PasswordBytes[kGoldCoinsByte + 2] = static_cast<std::uint8_t>(coins);
+  } else {
+    PasswordBytes[kSpecialItemByte] = specialItems;
+  }
+
+  PasswordBytes[kLevelsByte] = static_cast<std::uint8_t>(levels);
+  PasswordBytes[kLevelsByte + 1] = static_cast<std::uint8_t>(levels >> 8);
+  PasswordBytes[kLevelsByte + 2] = static_cast<std::uint8_t>(levels >> 16);
+  PasswordBytes[kDjinnByte] =
+      static_cast<std::uint8_t>(((levels >> 24) & 0x0F) << 4 | (djinn & 0x0F));
+  PasswordBytes[kDjinnByte + 1] = static_cast<std::uint8_t>(djinn >> 4);
+  PasswordBytes[kDjinnByte + 2] = static_cast<std::uint8_t>(djinn >> 12);
+  PasswordBytes[kDjinnByte + 3] = static_cast<std::uint8_t>(djinn >> 20);
+  PasswordBytes[kSideQuestByte] = flags;
+
+  return static_cast<int>(dataBytes);
+}
+
+int TVelmaraPasswordEncoder::BytesToTiles() {
+  const auto n = static_cast<std::size_t>(ByteCount);
+  // Scramble with the low byte of the check value, which itself stays plain.
+  if (n >= 2)
+    for (std::size_t i = 0; i + 1 < n; ++i) PasswordBytes[i] ^= PasswordBytes[n - 1];
+
+  const std::size_t dataTiles = DataTilesFor(n);
+  BitReader reader(PasswordBytes, 0, n * 8);
+  std::size_t count = 0;
+  unsigned rowSum = 0;
+  for (std::size_t t = 0; t < dataTiles; ++t) {
+    const auto tile = static_cast<std::uint8_t>(reader.Get(kTileBits));
+    Tiles[count++] = tile;
+    rowSum += tile;
+    if ((t + 1) % kRowDataTiles == 0) {
+      Tiles[count++] = static_cast<std::uint8_t>(rowSum % 64);
+      rowSum = 0;
+    }
+  }
+  for (std::size_t i = 0; i < count; ++i) Tiles[i] = static_cast<std::uint8_t>((Tiles[i] + i) % 64);
+  return static_cast<int>(count);
+}
+
+// ---------------------------------------------------------------------------
+// Decoder
+
+std::string TVelmaraPasswordDecoder::DecodePassword(TPasswordType type, std::string_view text,
+                                                    TPasswordData* data) {
+  if (!IsKnownPasswordType(type)) return kUnknownType + std::to_string(type);
+  if (data == nullptr) return kNoDataStorage;
+
+  PasswordType = type;
+  std::memset(PasswordBytes, 0, sizeof PasswordBytes);
+  std::memset(Tiles, 0, sizeof Tiles);
+  std::memcpy(GeneralArea, data, kGeneralAreaSize);
+  std::memcpy(static_cast<void*>(Characters), data->Characters, kCharacterAreaSize);
+
+  // Characters are counted and named as the user sees them, not as bytes.
+  const std::size_t characters = Utf8CharCount(text);
+  if (characters > kMaxTiles) return kWrongLength;
+  TileCount = static_cast<std::int32_t>(characters);
+  for (std::size_t i = 0; i < characters; ++i) {
+    const std::size_t length = Utf8CharLength(text);
+    const std::uint8_t tile =
+        length == 1 ? CharToTile(static_cast<unsigned char>(text[0])) : kInvalidTile;
+    if (tile == kInvalidTile) {
+      return kInvalidCharacterPrefix + std::string(text.substr(0, length)) +
+             kInvalidCharacterSuffix;
+    }
+    Tiles[i] = tile;
+    text.remove_prefix(length);
+  }
+
+  const std::string rows = CheckRows();
+  if (!rows.empty()) {
+    if (rows.find("row") != std::string::npos) return kRowMistakePrefix + rows;
+    return kWrongLength;
+  }
+
+  const auto n = static_cast<std::size_t>(ByteCount);
+  const auto stored = static_cast<std::uint16_t>(PasswordBytes[n - 2] << 8 | PasswordBytes[n - 1]);
+  ByteCount = static_cast<std::int32_t>(n - kCheckValueBytes);
+  if (stored != CheckValue(PasswordBytes, n - kCheckValueBytes)) return kBadCheckValue;
+
+  UnpackData();
+  std::memcpy(data, GeneralArea, kGeneralAreaSize);
+  std::memcpy(static_cast<void*>(data->Characters), Characters, kCharacterAreaSize);
+  return {};
+}
+
+std::string TVelmaraPasswordDecoder::CheckRows() {
+  const auto count = static_cast<std::size_t>(TileCount);
+  for (std::size_t i = 0; i < count; ++i) Tiles[i] = static_cast<std::uint8_t>((Tiles[i] - i) & 63);
+
+  // Only complete rows carry a check tile; the row list is built in row order.
+  std::string mistakes;
+  for (std::size_t r = 0; kRowLength * r + kRowDataTiles < count; ++r) {
+    unsigned sum = 0;
+    for (std::size_t k = 0; k < kRowDataTiles; ++k) sum += Tiles[kRowLength * r + k];
+    if (Tiles[kRowLength * r + kRowDataTiles] != sum % 64) {
+      mistakes += ", row " + std::to_string(r % 5 + 1) + " on page " + std::to_string(r / 5 + 1);
+    }
+  }
+  if (!mistakes.empty()) return kRowMistakeHeading + mistakes.substr(2);
+
+  // The length must be the one of the type asked for: a Gold password read
+  // as Silver would pass its check value and unpack into nonsense. Checked
+  // before the tiles are packed, so a wrong count never writes past the
+  // password bytes.
+  const auto type = static_cast<TPasswordType>(PasswordType);
+  if (count != PasswordLength(type)) return "Password has an incorrect number of characters.";
+  const std::size_t byteCount = DataBytes(type) + kCheckValueBytes;
+  ByteCount = static_cast<std::int32_t>(byteCount);
+
+  BitWriter writer(PasswordBytes, 0, byteCount * 8);  // the padding bits are dropped
+  for (std::size_t i = 0; i < count; ++i)
+    if (i % kRowLength != kRowDataTiles) writer.Put(Tiles[i], kTileBits);
+
+  for (std::size_t i = 0; i + 1 < byteCount; ++i) PasswordBytes[i] ^= PasswordBytes[byteCount - 1];
+  return {};
+}
+
+void TVelmaraPasswordDecoder::SetSideQuestFlag(int n) {
+  if (n < 0 || n >= kSideQuestCount) throw EPasswordError(kDecoderBadFlagIndex + std::to_string(n));
+  const std::uint16_t flag = kSideQuestFlags[n];
+  GeneralArea[EventFlagByte(flag)] |= static_cast<std::uint8_t>(1u << EventFlagBit(flag));
+}
+
+void TVelmaraPasswordDecoder::UnpackData() {
+  const auto type = static_cast<TPasswordType>(PasswordType);
+  const std::uint8_t* b = PasswordBytes;
+
+  const std::uint32_t levels =
+      b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3] & 0xF0) << 20;
+  for (int i = 0; i < kCharacterCount; ++i)
+    Characters[i].Level = static_cast<std::uint8_t>((levels >> (kLevelBits * i)) & 0x7F);
+
+  const std::uint32_t djinn =
+      (b[3] & 0x0F) | b[4] << 4 | b[5] << 12 | static_cast<std::uint32_t>(b[6]) << 20;
+  for (int e = 0; e < kElementCount; ++e)
+    Characters[e].Djinn[e] = (djinn >> (kDjinnBitsPerElement * e)) & 0x7F;
+
+  for (int n = 0; n < kSideQuestCount; ++n)
+    if (b[kSideQuestByte] >> n & 1) SetSideQuestFlag(n);
+
+  if (type != ptGold) {
+    int slot = 0;
+    for (int m = 0; m < kSpecialItemCount; ++m)
+      if (b[kSpecialItemByte] >> m & 1) Characters[0].Items[slot++] = kSpecialItems[m];
+  }
+  if (type == ptBronze) return;
+
+  BitReader stats(PasswordBytes + StatsByte(type));
+  for (TCharacterRecord& c : Characters) {
+    c.HP = static_cast<std::uint16_t>(stats.Get(kHpBits));
+    c.PP = static_cast<std::uint16_t>(stats.Get(kPpBits));
+    c.Attack = static_cast<std::uint16_t>(stats.Get(kAttackBits));
+    c.Defense = static_cast<std::uint16_t>(stats.Get(kDefenseBits));
+    c.Agility = static_cast<std::uint16_t>(stats.Get(kAgilityBits));
+    c.Luck = static_cast<std::uint8_t>(stats.Get(kLuckBits));
+  }
+  if (type == ptSilver) return;
+
+  const std::uint8_t* items = PasswordBytes + kGoldItemsByte;
+  for (int g = 0; g < kCharacterCount * kSlotsPerCharacter; ++g) {
+    Characters[g / kSlotsPerCharacter].Items[g % kSlotsPerCharacter] =
+        static_cast<std::uint16_t>(BitReader(items, ItemIdBitPosition(g)).Get(kItemIdBits));
+  }
+
+  BitReader quantities(PasswordBytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
+  for (TCharacterRecord& c : Characters) {
+    for (std::uint16_t stackable : kStackableItems) {
+      const auto field = quantities.Get(kQuantityBits);
+      std::uint16_t* last = nullptr;
+      for (std::uint16_t& word : c.Items)
+        if (ItemId(word) == stackable) last = &word;
+      if (last != nullptr) *last = MakeItemWord(stackable, static_cast<int>(field) + 1);
+    }
+  }
+
+  GeneralArea[kCoinsOffset] = b[kGoldCoinsByte + 2];
+  GeneralArea[kCoinsOffset + 1] = b[kGoldCoinsByte + 1];
+  GeneralArea[kCoinsOffset + 2] = b[kGoldCoinsByte];
+}
+
+}  // namespace velmara

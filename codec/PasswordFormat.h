@@ -1,0 +1,78 @@
+// Sizes and byte positions of the three transfer password types. FORMAT.md
+// beside this file walks through the same layout in prose.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace velmara {
+
+enum TPasswordType : std::int32_t { ptGold = 0, ptSilver = 1, ptBronze = 2 };
+
+constexpr bool IsKnownPasswordType(std::int32_t type) {
+  return type >= ptGold && type <= ptBronze;
+}
+
+constexpr std::size_t kMaxPasswordBytes = 175;  // Gold data bytes plus the check value
+constexpr std::size_t kMaxTiles = 260;          // Gold characters
+constexpr std::size_t kCheckValueBytes = 2;
+constexpr std::size_t kRowLength = 10;  // nine data characters and one row check character
+constexpr std::size_t kRowDataTiles = 9;
+constexpr std::size_t kPageLength = 50;  // five rows
+constexpr int kTileBits = 6;
+
+struct PasswordTypeInfo {
+  std::size_t dataBytes;   // packed data before the check value
+  std::size_t characters;  // tiles and characters, row checks included
+};
+
+constexpr PasswordTypeInfo kPasswordTypeInfo[] = {
+    {173, 260},  // ptGold
+    {39, 61},    // ptSilver
+    {9, 16},     // ptBronze
+};
+
+constexpr std::size_t DataBytes(TPasswordType type) {
+  return kPasswordTypeInfo[type].dataBytes;
+}
+constexpr std::size_t PasswordLength(TPasswordType type) {
+  return kPasswordTypeInfo[type].characters;
+}
+
+// Header, all types.
+constexpr std::size_t kLevelsByte = 0;       // bytes 0..2 and the high nibble of byte 3
+constexpr std::size_t kDjinnByte = 3;        // low nibble of byte 3, then bytes 4..6
+constexpr std::size_t kSideQuestByte = 7;    // bit n = side quest n + 1
+constexpr std::size_t kSpecialItemByte = 8;  // Silver and Bronze only
+constexpr int kLevelBits = 7;
+constexpr int kDjinnBitsPerElement = 7;
+
+// Statistics block: 30 bytes, 60 bits per character.
+constexpr std::size_t kGoldStatsByte = 8;
+constexpr std::size_t kSilverStatsByte = 9;
+constexpr int kHpBits = 11, kPpBits = 11, kAttackBits = 10, kDefenseBits = 10, kAgilityBits = 10,
+              kLuckBits = 8;
+constexpr int kStatsBitsPerCharacter =
+    kHpBits + kPpBits + kAttackBits + kDefenseBits + kAgilityBits + kLuckBits;
+static_assert(kStatsBitsPerCharacter == 60);
+
+// Gold inventories: 60 item identifiers of 9 bits, seven to each group of
+// eight bytes (the last bit of each group unused), starting at byte 39.
+constexpr std::size_t kGoldItemsByte = 39;
+constexpr int kItemIdBits = 9;
+constexpr int kItemsPerGroup = 7;
+constexpr int kItemGroupBits = 64;
+// Gold quantities: 92 five-bit values, starting at bit 4 of byte 107.
+constexpr std::size_t kGoldQuantitiesByte = 107;
+constexpr int kGoldQuantitiesFirstBit = 4;
+constexpr int kQuantityBits = 5;
+// Gold coins: the low 24 bits, high byte first.
+constexpr std::size_t kGoldCoinsByte = 165;
+
+// Stat bounds the sequel accepts; larger values are lowered in the encoder's copy.
+constexpr std::uint16_t kMaxHpPp = 1999;
+constexpr std::uint16_t kMaxAttackDefenseAgility = 999;
+constexpr std::uint8_t kMaxLuck = 99;
+constexpr std::uint8_t kMaxLevel = 99;
+
+}  // namespace velmara
