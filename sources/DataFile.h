@@ -1,0 +1,22 @@
+// The password data file (.dat): exactly the 2,608 bytes of a party record.
+#pragma once
+
+#include <QString>
+
+#include "PasswordData.h"
+
+namespace velmara {
+
+enum class DataFileStatus { Loaded, WrongSize, Unreadable };
+
+// Reads a data file into `data`. Reads at most one byte past the record size,
+// so a huge file is rejected by its size without being read whole. A path that
+// is not a regular file (a directory, FIFO or device, which may block or never
+// end) is Unreadable. `data` changes only when the result is Loaded.
+DataFileStatus LoadDataFile(const QString& path, TPasswordData& data);
+
+// Writes the record through a temporary file renamed over `path` only when
+// complete; false when it could not be written (the old file is untouched).
+bool SaveDataFile(const QString& path, const TPasswordData& data);
+
+}  // namespace velmara

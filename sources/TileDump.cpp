@@ -1,0 +1,11 @@
+#include "TileDump.h"
+
+#include "FileAccess.h"
+
+namespace velmara {
+
+bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles]) {
+  return WriteFileAtomically(path, QByteArrayView(reinterpret_cast<const char*>(tiles), kMaxTiles));
+}
+
+}  // namespace velmara
