@@ -42,15 +42,15 @@ struct Slot {
   int quantity = 1;
 };
 
-struct CharacterSpec {
+struct CharacterPlan {
   std::uint8_t level;
   std::uint16_t hp, pp, attack, defense, agility;
   std::uint8_t luck;
   std::initializer_list<Slot> items;
 };
 
-struct PartySpec {
-  CharacterSpec characters[kCharacterCount];
+struct PartyPlan {
+  CharacterPlan characters[kCharacterCount];
   std::uint8_t djinn[kElementCount];  // bit d: the element's Djinn d
   std::uint8_t sideQuests;            // bit n: side quest n + 1
   std::uint32_t coins;
@@ -69,7 +69,7 @@ std::uint16_t ItemIdByName(std::string_view name) {
 }
 
 // clang-format off
-const PartySpec kParties[kDefaultPartyCount] = {
+const PartyPlan kParties[kDefaultPartyCount] = {
     {{
          {14, 168, 52, 71, 30, 58, 3,
           {{"Long Sword"}, {"Leather Armor"}, {"Wooden Shield"}, {"Leather Cap"},
@@ -125,21 +125,21 @@ const PartySpec kParties[kDefaultPartyCount] = {
 }  // namespace
 
 TPasswordData MakeDefaultParty(DefaultParty which) {
-  const PartySpec& party = kParties[which];
+  const PartyPlan& party = kParties[which];
   TPasswordData data;
   std::memset(static_cast<void*>(&data), 0, sizeof data);
   for (int i = 0; i < kCharacterCount; ++i) {
-    const CharacterSpec& spec = party.characters[i];
+    const CharacterPlan& plan = party.characters[i];
     TCharacterRecord& c = data.Characters[i];
-    c.Level = spec.level;
-    c.HP = spec.hp;
-    c.PP = spec.pp;
-    c.Attack = spec.attack;
-    c.Defense = spec.defense;
-    c.Agility = spec.agility;
-    c.Luck = spec.luck;
+    c.Level = plan.level;
+    c.HP = plan.hp;
+    c.PP = plan.pp;
+    c.Attack = plan.attack;
+    c.Defense = plan.defense;
+    c.Agility = plan.agility;
+    c.Luck = plan.luck;
     int slot = 0;
-    for (const Slot& item : spec.items)
+    for (const Slot& item : plan.items)
       c.Items[slot++] = MakeItemWord(ItemIdByName(item.item), item.quantity);
     // Each element's Djinn are kept by its own character, as the window does.
     c.Djinn[i] = party.djinn[i];
