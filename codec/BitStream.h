@@ -17,7 +17,21 @@ class BitWriter {
                      std::size_t limit = std::numeric_limits<std::size_t>::max())
       : region_(region), position_(position), limit_(limit) {}
 
+  // Requires 0 < width <= 32.
   void Put(std::uint32_t value, int width) {
+    if (position_ + static_cast<std::size_t>(width) <= limit_) {
+      // Fast path: OR the value into the (at most five) bytes it spans.
+      const std::size_t first = position_ / 8;
+      const int offset = static_cast<int>(position_ % 8);
+      const int spanned = (offset + width + 7) / 8;
+      const int spare = spanned * 8 - offset - width;
+      const std::uint64_t bits = (value & ((std::uint64_t{1} << width) - 1)) << spare;
+      for (int k = 0; k < spanned; ++k)
+        region_[first + static_cast<std::size_t>(k)] |=
+            static_cast<std::uint8_t>(bits >> (8 * (spanned - 1 - k)));
+      position_ += static_cast<std::size_t>(width);
+      return;
+    }
     while (width > 0 && position_ < limit_) {
       const int offset = static_cast<int>(position_ % 8);
       const int take = static_cast<int>(
@@ -43,7 +57,20 @@ class BitReader {
                      std::size_t limit = std::numeric_limits<std::size_t>::max())
       : region_(region), position_(position), limit_(limit) {}
 
+  // Requires 0 < width <= 32.
   std::uint32_t Get(int width) {
+    if (position_ + static_cast<std::size_t>(width) <= limit_) {
+      // Fast path: read the (at most five) bytes the value spans.
+      const std::size_t first = position_ / 8;
+      const int offset = static_cast<int>(position_ % 8);
+      const int spanned = (offset + width + 7) / 8;
+      std::uint64_t window = 0;
+      for (int k = 0; k < spanned; ++k)
+        window = window << 8 | region_[first + static_cast<std::size_t>(k)];
+      position_ += static_cast<std::size_t>(width);
+      return static_cast<std::uint32_t>((window >> (spanned * 8 - offset - width)) &
+                                        ((std::uint64_t{1} << width) - 1));
+    }
     std::uint32_t value = 0;
     while (width > 0) {
       if (position_ >= limit_) return value << width;

@@ -1,6 +1,7 @@
 #include "Password.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "Alphabet.h"
@@ -37,23 +38,65 @@ std::size_t ItemIdBitPosition(int g) {
                                   kItemIdBits * (g % kItemsPerGroup));
 }
 
-// Number of data tiles and tiles with row checks for a given byte count.
+// Number of data tiles for a given byte count.
 std::size_t DataTilesFor(std::size_t byteCount) {
   return (byteCount * 8 + kTileBits - 1) / kTileBits;
 }
+
+// Item identifier -> position in a table of identifiers, or -1. The encoder
+// looks up all 60 slots on every password, so these are direct tables.
+template <std::size_t N>
+constexpr std::array<std::int8_t, kItemIdMask + 1> PositionTable(
+    const std::array<std::uint16_t, N>& ids) {
+  std::array<std::int8_t, kItemIdMask + 1> table{};
+  table.fill(-1);
+  for (std::size_t i = 0; i < N; ++i) table[ids[i]] = static_cast<std::int8_t>(i);
+  return table;
+}
+constexpr auto kCharToTile = [] {
+  std::array<std::uint8_t, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = CharToTile(static_cast<unsigned char>(c));
+  return table;
+}();
+
+constexpr auto kSpecialItemPosition = PositionTable(kSpecialItems);
+constexpr auto kStackablePosition = PositionTable(kStackableItems);
+static_assert(kStackablePosition[241] == kStackableItemCount - 1 && kStackablePosition[190] == -1);
+
+}  // namespace
+
+namespace {
+
+// One step of the check value: the sequel subtracts the constant where a
+// CRC-16 would XOR it, so borrows reach every bit and a byte-wide table
+// cannot be used; the table maps the whole 16-bit state instead.
+constexpr std::uint16_t CheckValueEightSteps(std::uint32_t c) {
+  for (int step = 0; step < 8; ++step) {
+    const std::uint32_t subtract = (c & 0x8000) ? 0x1021 : 0;
+    c = ((c << 1) - subtract) & 0xFFFF;
+  }
+  return static_cast<std::uint16_t>(c);
+}
+
+struct CheckValueTable {
+  std::uint16_t next[0x10000];
+};
+
+constexpr CheckValueTable MakeCheckValueTable() {
+  CheckValueTable table{};
+  for (std::uint32_t c = 0; c < 0x10000; ++c) table.next[c] = CheckValueEightSteps(c);
+  return table;
+}
+
+constexpr CheckValueTable kCheckValueTable = MakeCheckValueTable();
+static_assert(kCheckValueTable.next[0x8000] == CheckValueEightSteps(0x8000));
 
 }  // namespace
 
 std::uint16_t CheckValue(const std::uint8_t* bytes, std::size_t count) {
   std::uint32_t c = 0xFFFF;
-  for (std::size_t i = 0; i < count; ++i) {
-    c ^= static_cast<std::uint32_t>(bytes[i]) << 8;
-    for (int step = 0; step < 8; ++step) {
-      // The sequel subtracts the constant where a CRC would XOR it.
-      const std::uint32_t subtract = (c & 0x8000) ? 0x1021 : 0;
-      c = ((c << 1) - subtract) & 0xFFFF;
-    }
-  }
+  for (std::size_t i = 0; i < count; ++i)
+    c = kCheckValueTable.next[c ^ (static_cast<std::uint32_t>(bytes[i]) << 8)];
   return static_cast<std::uint16_t>(~c & 0xFFFF);
 }
 
@@ -87,8 +130,8 @@ std::string TVelmaraPasswordEncoder::MakePassword(TPasswordType type, const TPas
   ByteCount += kCheckValueBytes;
 
   TileCount = BytesToTiles();
-  result.reserve(static_cast<std::size_t>(TileCount));
-  for (int i = 0; i < TileCount; ++i) result += TileToChar(Tiles[i]);
+  result.resize(static_cast<std::size_t>(TileCount));
+  for (int i = 0; i < TileCount; ++i) result[static_cast<std::size_t>(i)] = TileToChar(Tiles[i]);
   return result;
 }
 
@@ -143,9 +186,10 @@ int TVelmaraPasswordEncoder::PackData() {
     for (int e = 0; e < kElementCount; ++e)
       djinn |= (c.Djinn[e] & 0x7F) << (kDjinnBitsPerElement * e);
 
-    for (std::uint16_t word : c.Items)
-      for (int m = 0; m < kSpecialItemCount; ++m)
-        if (ItemId(word) == kSpecialItems[m]) specialItems |= static_cast<std::uint8_t>(1u << m);
+    for (std::uint16_t word : c.Items) {
+      const int m = kSpecialItemPosition[ItemId(word)];
+      if (m >= 0) specialItems |= static_cast<std::uint8_t>(1u << m);
+    }
   }
 
   if (type == ptGold) {
@@ -157,12 +201,12 @@ int TVelmaraPasswordEncoder::PackData() {
 
     BitWriter quantities(PasswordBytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
     for (const TCharacterRecord& c : Characters) {
-      for (std::uint16_t stackable : kStackableItems) {
-        int field = 0;  // the last slot holding the item counts
-        for (std::uint16_t word : c.Items)
-          if (ItemId(word) == stackable) field = ItemQuantityField(word);
-        quantities.Put(static_cast<std::uint32_t>(field), kQuantityBits);
+      std::uint8_t fields[kStackableItemCount] = {};
+      for (std::uint16_t word : c.Items) {  // the last slot holding an item counts
+        const int t = kStackablePosition[ItemId(word)];
+        if (t >= 0) fields[t] = static_cast<std::uint8_t>(ItemQuantityField(word));
       }
+      for (std::uint8_t field : fields) quantities.Put(field, kQuantityBits);
     }
 
     std::uint32_t coins;
@@ -193,20 +237,34 @@ int TVelmaraPasswordEncoder::BytesToTiles() {
   if (n >= 2)
     for (std::size_t i = 0; i + 1 < n; ++i) PasswordBytes[i] ^= PasswordBytes[n - 1];
 
+  // Cut 6-bit tiles, insert a check tile after every nine, add each tile's
+  // position. Whole groups of three bytes give four tiles at a time.
   const std::size_t dataTiles = DataTilesFor(n);
-  BitReader reader(PasswordBytes, 0, n * 8);
-  std::size_t count = 0;
+  std::size_t count = 0, inRow = 0;
   unsigned rowSum = 0;
-  for (std::size_t t = 0; t < dataTiles; ++t) {
-    const auto tile = static_cast<std::uint8_t>(reader.Get(kTileBits));
-    Tiles[count++] = tile;
+  auto emit = [&](unsigned tile) {
+    Tiles[count] = static_cast<std::uint8_t>((tile + count) % 64);
+    ++count;
     rowSum += tile;
-    if ((t + 1) % kRowDataTiles == 0) {
-      Tiles[count++] = static_cast<std::uint8_t>(rowSum % 64);
+    if (++inRow == kRowDataTiles) {
+      Tiles[count] = static_cast<std::uint8_t>((rowSum + count) % 64);
+      ++count;
       rowSum = 0;
+      inRow = 0;
     }
+  };
+  std::size_t byte = 0;
+  for (; byte + 3 <= n; byte += 3) {
+    const std::uint32_t bits = static_cast<std::uint32_t>(PasswordBytes[byte]) << 16 |
+                               static_cast<std::uint32_t>(PasswordBytes[byte + 1]) << 8 |
+                               PasswordBytes[byte + 2];
+    emit(bits >> 18 & 63);
+    emit(bits >> 12 & 63);
+    emit(bits >> 6 & 63);
+    emit(bits & 63);
   }
-  for (std::size_t i = 0; i < count; ++i) Tiles[i] = static_cast<std::uint8_t>((Tiles[i] + i) % 64);
+  BitReader tail(PasswordBytes, byte * 8, n * 8);  // the last tile is padded with 0 bits
+  for (std::size_t t = byte / 3 * 4; t < dataTiles; ++t) emit(tail.Get(kTileBits));
   return static_cast<int>(count);
 }
 
@@ -225,13 +283,15 @@ std::string TVelmaraPasswordDecoder::DecodePassword(TPasswordType type, std::str
   std::memcpy(static_cast<void*>(Characters), data->Characters, kCharacterAreaSize);
 
   // Characters are counted and named as the user sees them, not as bytes.
-  const std::size_t characters = Utf8CharCount(text);
+  const bool ascii = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  const std::size_t characters = ascii ? text.size() : Utf8CharCount(text);
   if (characters > kMaxTiles) return kWrongLength;
   TileCount = static_cast<std::int32_t>(characters);
   for (std::size_t i = 0; i < characters; ++i) {
-    const std::size_t length = Utf8CharLength(text);
+    const std::size_t length = ascii ? 1 : Utf8CharLength(text);
     const std::uint8_t tile =
-        length == 1 ? CharToTile(static_cast<unsigned char>(text[0])) : kInvalidTile;
+        length == 1 ? kCharToTile[static_cast<unsigned char>(text[0])] : kInvalidTile;
     if (tile == kInvalidTile) {
       return kInvalidCharacterPrefix + std::string(text.substr(0, length)) +
              kInvalidCharacterSuffix;
@@ -281,9 +341,19 @@ std::string TVelmaraPasswordDecoder::CheckRows() {
   const std::size_t byteCount = DataBytes(type) + kCheckValueBytes;
   ByteCount = static_cast<std::int32_t>(byteCount);
 
-  BitWriter writer(PasswordBytes, 0, byteCount * 8);  // the padding bits are dropped
+  // Join the data tiles, four to three bytes; the padding bits after the
+  // last whole byte are dropped.
+  std::uint8_t dataTiles[kMaxTiles + 3] = {};
+  std::size_t dataCount = 0;
   for (std::size_t i = 0; i < count; ++i)
-    if (i % kRowLength != kRowDataTiles) writer.Put(Tiles[i], kTileBits);
+    if (i % kRowLength != kRowDataTiles) dataTiles[dataCount++] = Tiles[i];
+  for (std::size_t t = 0, byte = 0; t < dataCount; t += 4, byte += 3) {
+    const std::uint32_t bits = static_cast<std::uint32_t>(dataTiles[t]) << 18 |
+                               static_cast<std::uint32_t>(dataTiles[t + 1]) << 12 |
+                               static_cast<std::uint32_t>(dataTiles[t + 2]) << 6 | dataTiles[t + 3];
+    for (std::size_t k = 0; k < 3 && byte + k < byteCount; ++k)
+      PasswordBytes[byte + k] = static_cast<std::uint8_t>(bits >> (16 - 8 * k));
+  }
 
   for (std::size_t i = 0; i + 1 < byteCount; ++i) PasswordBytes[i] ^= PasswordBytes[byteCount - 1];
   return {};
@@ -338,12 +408,18 @@ void TVelmaraPasswordDecoder::UnpackData() {
 
   BitReader quantities(PasswordBytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
   for (TCharacterRecord& c : Characters) {
-    for (std::uint16_t stackable : kStackableItems) {
+    // A quantity goes to the last slot holding its item, and is dropped when
+    // no slot does.
+    int lastSlot[kStackableItemCount];
+    std::fill(std::begin(lastSlot), std::end(lastSlot), -1);
+    for (int slot = 0; slot < kSlotsPerCharacter; ++slot) {
+      const int t = kStackablePosition[ItemId(c.Items[slot])];
+      if (t >= 0) lastSlot[t] = slot;
+    }
+    for (int t = 0; t < kStackableItemCount; ++t) {
       const auto field = quantities.Get(kQuantityBits);
-      std::uint16_t* last = nullptr;
-      for (std::uint16_t& word : c.Items)
-        if (ItemId(word) == stackable) last = &word;
-      if (last != nullptr) *last = MakeItemWord(stackable, static_cast<int>(field) + 1);
+      if (lastSlot[t] >= 0)
+        c.Items[lastSlot[t]] = MakeItemWord(kStackableItems[t], static_cast<int>(field) + 1);
     }
   }
 
