@@ -1,0 +1,163 @@
+#include "Cli.h"
+
+#include <QString>
+#include <istream>
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <span>
+
+#include "CliIo.h"
+#include "CliParse.h"
+#include "PartySummary.h"
+#include "Password.h"
+#include "PasswordText.h"
+#include "SaveFile.h"
+
+namespace velmara {
+
+namespace {
+
+constexpr const char* kWrongLength =
+    "Cannot import password:  Password has the wrong number of characters.";
+
+std::string MakePasswordText(TPasswordType type, const TPasswordData& data) {
+  TVelmaraPasswordEncoder encoder;
+  return encoder.MakePassword(type, &data);
+}
+
+void Encode(const CliOptions& options, std::istream& in, std::ostream& out) {
+  const TPasswordData data = ReadRecord(options.input, in);
+  const std::string password = MakePasswordText(*options.type, data);
+  if (options.groups)
+    out << FormatPasswordForClipboard(QString::fromStdString(password)).toStdString();
+  else
+    out << password << '\n';
+}
+
+// The text is cleaned and measured exactly as text pasted into the window is
+// (so malformed UTF-8 reaches the decoder as U+FFFD, as it would from the
+// clipboard), and the type follows its length unless one was named.
+void Decode(const CliOptions& options, std::istream& in, std::ostream& out) {
+  TPasswordData data{};
+  if (options.base) data = ReadRecord(*options.base, in);
+  const std::string raw = options.input == kStdStream ? ReadPasswordText(in) : options.input;
+  const QString cleaned = CleanPasswordText(QString::fromUtf8(raw.data(), qsizetype(raw.size())));
+  std::optional<TPasswordType> type = options.type;
+  if (!type) type = PasswordTypeForLength(PasswordCharCount(cleaned));
+  if (!type) throw CliRejection(kWrongLength);
+
+  TVelmaraPasswordDecoder decoder;
+  const std::string message = decoder.DecodePassword(*type, cleaned.toStdString(), &data);
+  if (!message.empty()) throw CliRejection(message);
+
+  if (options.output)
+    WriteRecord(*options.output, data, out);
+  else
+    out << PartySummaryText(data);
+}
+
+void Show(const CliOptions& options, std::istream& in, std::ostream& out) {
+  const TPasswordData data = ReadRecord(options.input, in);
+  if (options.json)
+    out << PartySummaryJson(data).dump(2) << '\n';
+  else
+    out << PartySummaryText(data);
+}
+
+struct SaveImage {
+  QByteArray bytes;
+  std::vector<SaveSlotEntry> entries;
+  std::span<const std::uint8_t> view() const {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size())};
+  }
+};
+
+SaveImage ReadSave(const std::string& name) {
+  auto bytes = ReadSaveImage(QString::fromStdString(name));
+  if (!bytes) throw CliRejection("velmara-pw: cannot read '" + name + "'");
+  if (static_cast<std::size_t>(bytes->size()) < kSaveImageSize)
+    throw CliRejection("velmara-pw: '" + name + "' is not a battery save (shorter than " +
+                       std::to_string(kSaveImageSize) + " bytes)");
+  SaveImage image{std::move(*bytes), {}};
+  image.entries = ListSaveSlots(image.view());
+  if (image.entries.empty())
+    throw CliRejection("velmara-pw: '" + name + "' has no usable save block");
+  return image;
+}
+
+// One line per usable block: block index, byte offset, entry text.
+void Slots(const CliOptions& options, std::ostream& out) {
+  const SaveImage image = ReadSave(options.input);
+  for (const auto& slot : image.entries)
+    out << slot.offset / static_cast<std::int32_t>(kSaveBlockSize) << '\t' << slot.offset << '\t'
+        << slot.text.toStdString() << '\n';
+}
+
+void Extract(const CliOptions& options, std::ostream& out) {
+  const SaveImage image = ReadSave(options.input);
+  const auto offset = static_cast<std::size_t>(options.block) * kSaveBlockSize;
+  bool usable = false;
+  for (const auto& slot : image.entries) usable |= static_cast<std::size_t>(slot.offset) == offset;
+  TPasswordData data{};
+  if (!usable || !ReadSaveBlock(image.view(), offset, data))
+    throw CliRejection("velmara-pw: block " + std::to_string(options.block) + " of '" +
+                       options.input + "' is not a usable save block");
+  WriteRecord(*options.output, data, out);
+}
+
+void Tiles(const CliOptions& options, std::istream& in, std::ostream& out) {
+  const TPasswordData data = ReadRecord(options.input, in);
+  TVelmaraPasswordEncoder encoder;
+  encoder.MakePassword(*options.type, &data);
+  std::uint8_t tiles[kMaxTiles];
+  encoder.GetTiles(tiles);
+  WriteTiles(options.output.value_or(kStdStream), tiles, out);
+}
+
+void Run(const CliOptions& options, std::istream& in, std::ostream& out) {
+  switch (options.command) {
+    case CliCommand::Encode:
+      return Encode(options, in, out);
+    case CliCommand::Decode:
+      return Decode(options, in, out);
+    case CliCommand::Show:
+      return Show(options, in, out);
+    case CliCommand::Slots:
+      return Slots(options, out);
+    case CliCommand::Extract:
+      return Extract(options, out);
+    case CliCommand::Tiles:
+      return Tiles(options, in, out);
+  }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  const ParsedCommandLine parsed = ParseCommandLine(args);
+  switch (parsed.outcome) {
+    case ParsedCommandLine::Outcome::Help:
+      out << parsed.text;
+      return kExitSuccess;
+    case ParsedCommandLine::Outcome::UsageError:
+      err << "velmara-pw: " << parsed.text << '\n' << kUsage;
+      return kExitUsage;
+    case ParsedCommandLine::Outcome::Run:
+      break;
+  }
+  // Results are built whole before the first byte goes to `out`, so a refused
+  // input leaves the output empty.
+  try {
+    Run(parsed.options, in, out);
+    return kExitSuccess;
+  } catch (const CliRejection& rejection) {
+    err << rejection.what() << '\n';
+  } catch (const EPasswordError& error) {
+    err << "velmara-pw: " << error.what() << '\n';
+  }
+  return kExitRejected;
+}
+
+}  // namespace velmara

@@ -1,0 +1,21 @@
+// velmara-pw: makes, checks and reads transfer passwords without the window.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace velmara {
+
+// Exit statuses of velmara-pw.
+constexpr int kExitSuccess = 0;
+constexpr int kExitRejected = 1;  // input refused or a file not read or written
+constexpr int kExitUsage = 2;
+
+// Runs one command line (`args` without the program name). Results go to
+// `out`; messages to `err`. When the input is refused nothing is written to
+// `out` or to any output file.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err);
+
+}  // namespace velmara

@@ -1,0 +1,191 @@
+// Files through RunCli: unreadable and wrong-sized inputs, unwritable
+// outputs, battery saves (slots, extract) and tile dumps.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "Alphabet.h"
+#include "CliTestSupport.h"
+#include "VelmaraData.h"
+
+namespace velmara::testing {
+namespace {
+
+const std::string kRecordTooShort =
+    "velmara-pw: '%' is not a password data file (it must be exactly 2608 bytes)\n";
+
+std::string WithPath(std::string pattern, const std::string& path) {
+  return pattern.replace(pattern.find('%'), 1, path);
+}
+
+TEST_F(CliTest, UnusableRecordFilesAreRefusedForEveryCommand) {
+  const std::string good = WriteRecord("good.dat", MakeDefaultParty(kDefaultLow));
+  const struct {
+    const char* what;
+    std::string path;
+    std::string err;
+  } files[] = {
+      {"missing file", Path("missing.dat"), "velmara-pw: cannot read '%'\n"},
+      {"directory", dir_.string(), "velmara-pw: cannot read '%'\n"},
+      {"empty file", WriteFile("empty.dat", ""), kRecordTooShort},
+      {"one byte short", WriteFile("short.dat", std::string(2607, '\0')), kRecordTooShort},
+      {"one byte long", WriteFile("long.dat", std::string(2609, '\0')), kRecordTooShort},
+      {"save block with its header", WriteFile("block.dat", std::string(2624, '\0')),
+       kRecordTooShort},
+  };
+  for (const auto& file : files) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"encode", file.path},
+          {"show", "--json", file.path},
+          {"tiles", "-o", Path("out.dmp"), file.path},
+          {"decode", "--base", file.path, "-o", Path("out.dat"),
+           std::string(kDefaultPasswords[0])}}) {
+      SCOPED_TRACE(std::string(file.what) + ": " + args[0]);
+      const CliResult result = RunWith(args);
+      EXPECT_EQ(result.status, 1);
+      EXPECT_EQ(result.out, "");
+      EXPECT_EQ(result.err, WithPath(file.err, file.path));
+      EXPECT_FALSE(std::filesystem::exists(Path("out.dmp")));
+      EXPECT_FALSE(std::filesystem::exists(Path("out.dat")));
+    }
+  }
+}
+
+TEST_F(CliTest, WrongSizedStandardInputIsRefused) {
+  const CliResult result = RunWith({"encode", "-"}, std::string(3000, 'x'));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(
+      result.err,
+      "velmara-pw: standard input is not a password data file (it must be exactly 2608 bytes)\n");
+}
+
+TEST_F(CliTest, FileWithoutReadPermissionIsRefused) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  const std::string path = WriteRecord("locked.dat", MakeDefaultParty(kDefaultLow));
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  const CliResult result = RunWith({"show", path});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "velmara-pw: cannot read '" + path + "'\n");
+}
+
+TEST_F(CliTest, UnwritableOutputIsReportedAndLeavesNothingBehind) {
+  const std::string party = WriteRecord("party.dat", MakeDefaultParty(kDefaultLow));
+  const std::string gold(kDefaultPasswords[kDefaultLow]);
+  const std::string not_a_folder = WriteFile("plain-file", "x");
+  for (const std::string& target :
+       {Path("no-such-folder/out.dat"), not_a_folder + "/out.dat", dir_.string()}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"decode", "-o", target, gold}, {"tiles", "-o", target, party}}) {
+      SCOPED_TRACE(args[0] + " -o " + target);
+      const CliResult result = RunWith(args);
+      EXPECT_EQ(result.status, 1);
+      EXPECT_EQ(result.out, "");
+      EXPECT_EQ(result.err, "velmara-pw: cannot write '" + target + "'\n");
+    }
+  }
+  EXPECT_EQ(ReadFile(not_a_folder), "x");
+}
+
+TEST_F(CliTest, RefusedDecodeLeavesAnExistingOutputFileAlone) {
+  const std::string out = WriteFile("out.dat", "old content");
+  const CliResult result = RunWith({"decode", "-o", out, "ABCDEFGHJKLMNPQR"});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(ReadFile(out), "old content");
+}
+
+TEST_F(CliTest, DecodeReplacesAnExistingOutputFile) {
+  const std::string out = WriteFile("out.dat", "old content");
+  const CliResult result =
+      RunWith({"decode", "-o", out, std::string(kDefaultPasswords[kDefaultHigh])});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadFile(out), RecordBytes(MakeDefaultParty(kDefaultHigh)));
+}
+
+// A battery save built in place: blocks 0 and 3 usable (3 a cleared slot with
+// a short name), block 1 signed in lower case, block 5 with slot number 3.
+std::string SaveImage() {
+  std::string image(65536, '\0');
+  const auto sign = [&](int block, const char* signature, char slot, const std::string& name,
+                        char cleared) {
+    std::string& s = image;
+    const std::size_t at = static_cast<std::size_t>(block) * 4096;
+    s.replace(at, 7, signature);
+    s[at + 7] = slot;
+    s.replace(at + 16, name.size(), name);
+    s[at + 16 + 33] = cleared;
+    for (std::size_t i = 16 + 1280; i < 16 + 2608; ++i) s[at + i] = static_cast<char>(block + i);
+  };
+  sign(0, "CAMELOT", 0, "Isaac", 0);
+  sign(1, "camelot", 1, "Garet", 0);
+  sign(3, "CAMELOT", 2, std::string("Mia\0\0", 5), 1);
+  sign(5, "CAMELOT", 3, "Ivan", 0);
+  return image;
+}
+
+TEST_F(CliTest, SlotsListsTheUsableBlocks) {
+  const CliResult result = RunWith({"slots", WriteFile("game.sav", SaveImage())});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "0\t0\tIsaac\n3\t12288\tMia（清空）\n");
+}
+
+TEST_F(CliTest, ExtractWritesTheBlocksPartyRecord) {
+  const std::string image = SaveImage();
+  const std::string save = WriteFile("game.sav", image);
+  const CliResult to_file = RunWith({"extract", save, "--block", "3", "-o", Path("block3.dat")});
+  ASSERT_EQ(to_file.status, 0) << to_file.err;
+  EXPECT_EQ(ReadFile(Path("block3.dat")), image.substr(3 * 4096 + 16, 2608));
+  const CliResult to_stdout = RunWith({"extract", save, "--block", "0", "-o", "-"});
+  EXPECT_EQ(to_stdout.out, image.substr(16, 2608));
+}
+
+TEST_F(CliTest, UnusableSavesAndBlocksAreRefused) {
+  const std::string save = WriteFile("game.sav", SaveImage());
+  const std::string half = WriteFile("half.sav", SaveImage().substr(0, 32768));
+  const std::string blank = WriteFile("blank.sav", std::string(65536, '\0'));
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } cases[] = {
+      {{"extract", save, "--block", "1", "-o", Path("out.dat")},
+       "velmara-pw: block 1 of '" + save + "' is not a usable save block\n"},
+      {{"extract", save, "--block", "5", "-o", Path("out.dat")},
+       "velmara-pw: block 5 of '" + save + "' is not a usable save block\n"},
+      {{"slots", half},
+       "velmara-pw: '" + half + "' is not a battery save (shorter than 65536 bytes)\n"},
+      {{"slots", blank}, "velmara-pw: '" + blank + "' has no usable save block\n"},
+      {{"slots", Path("missing.sav")}, "velmara-pw: cannot read '" + Path("missing.sav") + "'\n"},
+      {{"extract", dir_.string(), "--block", "0", "-o", Path("out.dat")},
+       "velmara-pw: cannot read '" + dir_.string() + "'\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+    const CliResult result = RunWith(c.args);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_FALSE(std::filesystem::exists(Path("out.dat")));
+  }
+}
+
+TEST_F(CliTest, TilesAreThePasswordsCharactersAsAlphabetIndexes) {
+  const std::string party = WriteRecord("party.dat", MakeDefaultParty(kDefaultMiddle));
+  for (const char* type : {"gold", "silver", "bronze"}) {
+    SCOPED_TRACE(type);
+    const std::string password = RunWith({"encode", "--type", type, party}).out;
+    const std::size_t length = password.size() - 1;
+    const CliResult result = RunWith({"tiles", "--type", type, "-o", Path("tiles.dmp"), party});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    const std::string tiles = ReadFile(Path("tiles.dmp"));
+    ASSERT_EQ(tiles.size(), 260u);
+    for (std::size_t i = 0; i < length; ++i)
+      EXPECT_EQ(TileToChar(static_cast<std::uint8_t>(tiles[i])), password[i]) << i;
+    EXPECT_EQ(tiles.substr(length), std::string(260 - length, '\0'));
+    EXPECT_EQ(RunWith({"tiles", "--type", type, party}).out, tiles) << "standard output";
+  }
+  EXPECT_EQ(RunWith({"tiles", party}).out.substr(0, 50),
+            RunWith({"tiles", "--type", "gold", party}).out.substr(0, 50));
+}
+
+}  // namespace
+}  // namespace velmara::testing
