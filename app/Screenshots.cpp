@@ -1,0 +1,118 @@
+// Renders the main window on each of its tabs, in the Bronze and the invalid
+// states, with its menus open, and the two dialogs, as PNG files in the folder
+// named on the command line. scripts/screenshots.sh runs it under Xvfb.
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+#include "About.h"
+#include "Application.h"
+#include "Inventory.h"
+#include "Platform.h"
+#include "main.h"
+
+namespace {
+
+using velmara::TfmMain;
+
+class Shooter {
+ public:
+  explicit Shooter(const QString& folder) : folder_(folder) {}
+
+  void Save(QWidget* widget, const QString& name) {
+    Settle();
+    const QString path = folder_.filePath(name + QStringLiteral(".png"));
+    if (!widget->grab().save(path)) {
+      QTextStream(stderr) << "cannot write " << path << "\n";
+      failed_ = true;
+    } else {
+      QTextStream(stdout) << path << "\n";
+    }
+  }
+
+  bool failed() const { return failed_; }
+
+  static void Settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  }
+
+ private:
+  QDir folder_;
+  bool failed_ = false;
+};
+
+void ShootTabs(TfmMain& window, Shooter& shooter, const QString& prefix) {
+  for (int i = 0; i < window.PageControl1->count(); ++i) {
+    window.PageControl1->setCurrentIndex(i);
+    shooter.Save(&window, QStringLiteral("%1%2-%3").arg(prefix).arg(i + 1).arg(
+                              window.PageControl1->widget(i)->objectName()));
+  }
+  window.PageControl1->setCurrentIndex(0);
+}
+
+void ShootMenu(TfmMain& window, QMenu* menu, Shooter& shooter, const QString& name) {
+  menu->popup(window.mapToGlobal(QPoint(0, window.menuBar()->height())));
+  shooter.Save(menu, name);
+  menu->hide();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  velmara::QtPlatform platform;
+  velmara::Application application(argc, argv, platform);
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() != 2) {
+    QTextStream(stderr) << "usage: velmara-screenshots FOLDER\n";
+    return 2;
+  }
+  QDir().mkpath(arguments[1]);
+  Shooter shooter(arguments[1]);
+
+  TfmMain window(platform);
+  window.show();
+  Shooter::Settle();
+
+  ShootTabs(window, shooter, QStringLiteral("main-"));
+  ShootMenu(window, window.mFile, shooter, QStringLiteral("menu-file"));
+  ShootMenu(window, window.mFileLoad, shooter, QStringLiteral("menu-file-load"));
+  ShootMenu(window, window.mPassword, shooter, QStringLiteral("menu-password"));
+  ShootMenu(window, window.mDefaults, shooter, QStringLiteral("menu-defaults"));
+
+  // Bronze: the statistic and coins edits are disabled.
+  window.rbBronze->click();
+  window.PageControl1->setCurrentWidget(window.tsCharacters);
+  shooter.Save(&window, QStringLiteral("bronze-characters"));
+  window.PageControl1->setCurrentWidget(window.tsMain);
+  shooter.Save(&window, QStringLiteral("bronze-password"));
+  window.rbGold->click();
+
+  // The inventory editor on Isaac's list, as the Edit button opens it.
+  velmara::TdlgInventory& editor = *window.dlgInventory;
+  editor.InventoryList = window.lbIsaacItems;
+  editor.CharacterName = window.CharNames[0];
+  editor.StartIndex = 0;
+  editor.GoldType = true;
+  editor.show();
+  shooter.Save(&editor, QStringLiteral("dialog-inventory"));
+  editor.reject();
+
+  window.dlgAbout->show();
+  shooter.Save(window.dlgAbout, QStringLiteral("dialog-about"));
+  window.dlgAbout->reject();
+
+  // The invalid state, as an unusable password text leaves it.
+  window.PasswordText = QStringLiteral("ABC");
+  window.mFileLoadClipboardClick(nullptr);
+  shooter.Save(&window, QStringLiteral("invalid-state"));
+
+  return shooter.failed() ? 1 : 0;
+}

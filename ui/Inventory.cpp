@@ -1,0 +1,486 @@
+#include "Inventory.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "InventoryRows.h"
+#include "PasswordData.h"
+#include "Platform.h"
+
+namespace velmara {
+
+namespace {
+
+const QString kInformationTitle = QStringLiteral("Information");
+constexpr int kMinQuantity = 1;
+constexpr int kMaxQuantity = 30;  // the five quantity bits would hold 32
+
+// Design sizes of the form; controls grow beyond them when the desktop font
+// needs more room.
+constexpr int kMargin = 16;
+constexpr int kListWidth = 121;
+constexpr int kCommandButtonWidth = 75;
+constexpr int kMoveButtonWidth = 57;
+constexpr int kButtonHeight = 25;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int width) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setMinimumSize(width, kButtonHeight);
+  return button;
+}
+
+QListWidget* MakeList(QWidget* parent, const char* name) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QLatin1String(name));
+  SetUpInventoryList(list);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return list;
+}
+
+}  // namespace
+
+TdlgInventory::TdlgInventory(Platform& platform, const std::vector<ItemName>& itemNames,
+                             QWidget* parent)
+    : QDialog(parent), platform_(platform), itemNames_(itemNames) {
+  setObjectName(QStringLiteral("dlgInventory"));
+  setWindowTitle(QStringLiteral("Inventory Editor"));
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  CreateControls();
+  LayOutControls();
+  ConnectHandlers();
+}
+
+void TdlgInventory::CreateControls() {
+  // Created in tab order, so the focus chain follows it.
+  btnAdd = MakeButton(this, "btnAdd", QStringLiteral("<< 加入(&A)"), kCommandButtonWidth);
+  btnInsert = MakeButton(this, "btnInsert", QStringLiteral("<< 插入(&I)"), kCommandButtonWidth);
+  btnReplace = MakeButton(this, "btnReplace", QStringLiteral("<< 替换(&E)"), kCommandButtonWidth);
+  btnRemove = MakeButton(this, "btnRemove", QStringLiteral(">> 移除(&M)"), kCommandButtonWidth);
+  btnQuantity = MakeButton(this, "btnQuantity", QStringLiteral("数量(&L)..."), kCommandButtonWidth);
+  lbCharacter = MakeList(this, "lbCharacter");
+  btnUp = MakeButton(this, "btnUp", QStringLiteral("上移(&U)"), kMoveButtonWidth);
+  btnDown = MakeButton(this, "btnDown", QStringLiteral("下移(&D)"), kMoveButtonWidth);
+  btnTop = MakeButton(this, "btnTop", QStringLiteral("顶端(&T)"), kMoveButtonWidth);
+  btnBottom = MakeButton(this, "btnBottom", QStringLiteral("底部(&B)"), kMoveButtonWidth);
+  lbItems = MakeList(this, "lbItems");
+  btnOK = MakeButton(this, "btnOK", QStringLiteral("确定(&O)"), kListWidth);
+  btnCancel = MakeButton(this, "btnCancel", QStringLiteral("取消(&C)"), kListWidth);
+
+  QWidget* order[] = {btnAdd,  btnInsert, btnReplace, btnRemove, btnQuantity, lbCharacter, btnUp,
+                      btnDown, btnTop,    btnBottom,  lbItems,   btnOK,       btnCancel};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+  Label1 = new QLabel(QStringLiteral("角色(&C):"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setBuddy(lbCharacter);
+  lblCharname = new QLabel(QStringLiteral("---"), this);
+  lblCharname->setObjectName(QStringLiteral("lblCharname"));
+  QFont bold = lblCharname->font();
+  bold.setBold(true);
+  lblCharname->setFont(bold);
+  Label3 = new QLabel(QStringLiteral("道具(&I):"), this);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->setBuddy(lbItems);
+
+  // The form sees keys before its controls (Esc cancels from anywhere).
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+void TdlgInventory::LayOutControls() {
+  // Wide enough for the longest slot text, a quantity included, in bold.
+  QFont bold = lbCharacter->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  int textWidth = 0;
+  for (const ItemName& item : itemNames_)
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromStdString(item.name) +
+                                                              QStringLiteral(" * 30")));
+  const int listWidth = std::max(kListWidth, textWidth + 4 + 2 * lbCharacter->frameWidth() +
+                                                 style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
+  auto* characterCaption = new QHBoxLayout;
+  characterCaption->setSpacing(8);
+  characterCaption->addWidget(Label1);
+  characterCaption->addWidget(lblCharname, 1);
+
+  auto* commands = new QVBoxLayout;
+  commands->setSpacing(7);
+  commands->addWidget(btnAdd);
+  commands->addWidget(btnInsert);
+  commands->addWidget(btnReplace);
+  commands->addSpacing(16);
+  commands->addWidget(btnRemove);
+  commands->addSpacing(16);
+  commands->addWidget(btnQuantity);
+  commands->addStretch(1);
+
+  auto* moveRow1 = new QHBoxLayout;
+  moveRow1->setSpacing(7);
+  moveRow1->addWidget(btnUp);
+  moveRow1->addWidget(btnDown);
+  auto* moveRow2 = new QHBoxLayout;
+  moveRow2->setSpacing(7);
+  moveRow2->addWidget(btnTop);
+  moveRow2->addWidget(btnBottom);
+
+  // The lists line up with the buttons under them.
+  const int columnWidth =
+      std::max({listWidth, moveRow1->sizeHint().width(), moveRow2->sizeHint().width(),
+                btnOK->sizeHint().width(), btnCancel->sizeHint().width()});
+  for (QListWidget* list : {lbCharacter, lbItems}) {
+    list->setFixedWidth(columnWidth);
+    list->setFixedHeight(InventoryListHeight(list, kSlotsPerCharacter));
+  }
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  grid->setHorizontalSpacing(30);
+  grid->setVerticalSpacing(7);
+  grid->addLayout(characterCaption, 0, 0);
+  grid->addWidget(Label3, 0, 2);
+  grid->addWidget(lbCharacter, 1, 0);
+  grid->addLayout(commands, 1, 1);
+  grid->addWidget(lbItems, 1, 2);
+  grid->addLayout(moveRow1, 2, 0);
+  grid->addWidget(btnOK, 2, 2);
+  grid->addLayout(moveRow2, 3, 0);
+  grid->addWidget(btnCancel, 3, 2);
+  // A fixed border: the dialog takes the size its contents need.
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TdlgInventory::ConnectHandlers() {
+  connect(btnAdd, &QPushButton::clicked, this, &TdlgInventory::btnAddClick);
+  connect(btnInsert, &QPushButton::clicked, this, &TdlgInventory::btnInsertClick);
+  connect(btnReplace, &QPushButton::clicked, this, &TdlgInventory::btnReplaceClick);
+  connect(btnRemove, &QPushButton::clicked, this, &TdlgInventory::btnRemoveClick);
+  connect(btnQuantity, &QPushButton::clicked, this, &TdlgInventory::btnQuantityClick);
+  connect(btnUp, &QPushButton::clicked, this, &TdlgInventory::btnUpClick);
+  connect(btnDown, &QPushButton::clicked, this, &TdlgInventory::btnDownClick);
+  connect(btnTop, &QPushButton::clicked, this, &TdlgInventory::btnTopClick);
+  connect(btnBottom, &QPushButton::clicked, this, &TdlgInventory::btnBottomClick);
+  connect(btnOK, &QPushButton::clicked, this, &TdlgInventory::btnOKClick);
+  connect(btnCancel, &QPushButton::clicked, this, &TdlgInventory::btnCancelClick);
+  connect(lbCharacter, &QListWidget::itemSelectionChanged, this, &TdlgInventory::lbCharacterClick);
+  connect(lbCharacter, &QListWidget::itemDoubleClicked, this, &TdlgInventory::lbCharacterDblClick);
+}
+
+// ---------------------------------------------------------------- events
+
+void TdlgInventory::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Un-minimising the window is not a new opening.
+  if (!event->spontaneous()) FormShow();
+}
+
+void TdlgInventory::keyPressEvent(QKeyEvent* event) {
+  if (FormKeyDown(event->key())) return;
+  QDialog::keyPressEvent(event);
+}
+
+bool TdlgInventory::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)->key()))
+    return true;
+  return QDialog::eventFilter(watched, event);
+}
+
+bool TdlgInventory::FormKeyDown(int key) {
+  if (key != Qt::Key_Escape) return false;
+  btnCancelClick();
+  return true;
+}
+
+void TdlgInventory::FormShow() {
+  commandSelecting_ = true;
+  lbItems->clear();
+  if (GoldType) {
+    for (const ItemName& item : itemNames_)
+      AddRow(lbItems, QString::fromStdString(item.name), item.id);
+  } else {
+    for (std::uint16_t id : kSpecialItems) AddRow(lbItems, ItemNameOf(id), id);
+  }
+  lbCharacter->clear();
+  commandSelecting_ = false;
+
+  lblCharname->setText(CharacterName);
+  btnQuantity->setEnabled(GoldType);
+
+  if (InventoryList == nullptr) {
+    btnOK->setEnabled(false);
+    return ReportMissingList();
+  }
+  btnOK->setEnabled(true);
+
+  commandSelecting_ = true;
+  for (int row = 0; row < InventoryList->count(); ++row) {
+    const QListWidgetItem* source = InventoryList->item(row);
+    AddRow(lbCharacter, source->text(), RowItemWord(source));
+  }
+  commandSelecting_ = false;
+
+  if (StartIndex < 0) StartIndex = 0;
+  // The main window's list never has more than its 15 rows, but a start slot
+  // past the end must not leave the editor without a selection.
+  SelectSlot(std::min(StartIndex, SlotCount() - 1));
+  SelectItemOfSlot(SelectedSlot());
+}
+
+// ---------------------------------------------------------------- commands
+
+void TdlgInventory::btnAddClick() {
+  const int chosen = ChosenItemRow();
+  if (chosen < 0) return Inform(QStringLiteral("No item selected."));
+  const QListWidgetItem* item = lbItems->item(chosen);
+  const std::uint16_t id = ItemId(RowItemWord(item));
+  if (HoldsStackable(id)) return Inform(DuplicateMessage());
+
+  for (int slot = 0; slot < SlotCount(); ++slot) {
+    if (ItemId(SlotWord(slot)) == 0) return SetSlot(slot, item->text(), RowItemWord(item));
+  }
+  Inform(QStringLiteral("No more room to add items."));
+}
+
+void TdlgInventory::btnInsertClick() {
+  const int chosen = ChosenItemRow();
+  if (chosen < 0) return Inform(QStringLiteral("No item selected to insert."));
+  const int last = SlotCount() - 1;
+  // Any bit counts: a slot word with only a stray quantity is still kept.
+  if (last < 0 || SlotWord(last) != 0)
+    return Inform(QStringLiteral("No room to insert a new item."));
+  const int s = SelectedSlot();
+  if (s < 0) return Inform(QStringLiteral("Please select an item, first."));
+
+  for (int slot = last - 1; slot >= s; --slot) SetSlot(slot + 1, SlotTextAt(slot), SlotWord(slot));
+  const QListWidgetItem* item = lbItems->item(chosen);
+  SetSlot(s, item->text(), RowItemWord(item));
+}
+
+void TdlgInventory::btnReplaceClick() {
+  const int chosen = ChosenItemRow();
+  if (chosen < 0) return Inform(QStringLiteral("No item selected."));
+  const QListWidgetItem* item = lbItems->item(chosen);
+  const std::uint16_t newId = ItemId(RowItemWord(item));
+  if (HoldsStackable(newId)) return Inform(DuplicateMessage());
+  const int s = SelectedSlot();
+  if (s < 0) return Inform(QStringLiteral("Please select an item to replace."));
+
+  if (!GoldType) return SetSlot(s, item->text(), newId);
+
+  // A stackable item takes over the slot's quantity; anything else holds one.
+  const std::uint16_t old = SlotWord(s);
+  const int quantity = ItemQuantity(old);
+  if (IsStackable(newId)) {
+    const QString text = quantity > 1
+                             ? item->text() + QStringLiteral(" * ") + QString::number(quantity)
+                             : item->text();
+    SetSlot(s, text, static_cast<std::uint16_t>((old & ~0x07FFu) | newId));
+  } else {
+    SetSlot(s, item->text(), newId);
+  }
+}
+
+void TdlgInventory::btnRemoveClick() {
+  const int s = SelectedSlot();
+  if (s < 0) return Inform(QStringLiteral("Please select an item to remove."));
+  const int last = SlotCount() - 1;
+  for (int slot = s + 1; slot <= last; ++slot) SetSlot(slot - 1, SlotTextAt(slot), SlotWord(slot));
+  SetSlot(last, ItemNameOf(0), 0);
+}
+
+void TdlgInventory::btnQuantityClick() {
+  const int s = SelectedSlot();
+  if (s < 0) return Inform(QStringLiteral("Please select an item, first."));
+  const std::uint16_t word = SlotWord(s);
+  const std::uint16_t id = ItemId(word);
+  if (!IsStackable(id)) return Inform(QStringLiteral("That item only supports a quantity of 1."));
+
+  const QString name = ItemNameOf(id);
+  const std::optional<QString> entered = platform_.prompt(
+      this, QStringLiteral("Quantity: ") + name, QStringLiteral("Enter the new quantity (1-30)"),
+      QString::number(ItemQuantity(word)));
+  if (!entered) return;
+
+  bool isNumber = false;
+  int quantity = entered->trimmed().toInt(&isNumber);
+  if (!isNumber) quantity = 0;
+  if (quantity < kMinQuantity || quantity > kMaxQuantity)
+    return Inform(QStringLiteral("Invalid quantity.  Use 1 through 30."));
+
+  // The number stays as typed until the main window next fills its lists.
+  const QString text = quantity == 1 ? name : name + QStringLiteral(" * ") + *entered;
+  SetSlot(s, text, MakeItemWord(id, quantity));
+}
+
+void TdlgInventory::btnUpClick() {
+  const int s = SelectedSlot();
+  if (s <= 0) return;
+  SwapSlots(s - 1, s);
+  SelectSlot(s - 1);
+}
+
+void TdlgInventory::btnDownClick() {
+  const int s = SelectedSlot();
+  if (s < 0 || s >= SlotCount() - 1) return;
+  SwapSlots(s, s + 1);
+  SelectSlot(s + 1);
+}
+
+void TdlgInventory::btnTopClick() {
+  const int s = SelectedSlot();
+  if (s <= 0) return;
+  lbCharacter->setUpdatesEnabled(false);
+  for (int slot = s; slot > 0; --slot) SwapSlots(slot - 1, slot);
+  lbCharacter->setUpdatesEnabled(true);
+  // The selection stays on row s, now holding the item that was above it.
+  SelectSlot(s);
+}
+
+void TdlgInventory::btnBottomClick() {
+  const int s = SelectedSlot();
+  const int last = SlotCount() - 1;
+  if (s < 0 || s >= last) return;
+  lbCharacter->setUpdatesEnabled(false);
+  for (int slot = s; slot < last; ++slot) SwapSlots(slot, slot + 1);
+  lbCharacter->setUpdatesEnabled(true);
+  SelectSlot(s);
+}
+
+void TdlgInventory::btnOKClick() {
+  if (InventoryList == nullptr) return ReportMissingList();
+  CompactSlots();
+  InventoryList->clear();
+  for (int slot = 0; slot < SlotCount(); ++slot)
+    AddRow(InventoryList, SlotTextAt(slot), SlotWord(slot));
+  accept();
+}
+
+void TdlgInventory::btnCancelClick() {
+  reject();
+}
+
+void TdlgInventory::lbCharacterClick() {
+  if (commandSelecting_) return;
+  // One slot stays selected at all times: a Ctrl+click must not leave the
+  // commands without a slot to work on.
+  const int current = lbCharacter->currentRow();
+  if (lbCharacter->selectedItems().isEmpty() && current >= 0) SelectSlot(current);
+  SelectItemOfSlot(SelectedSlot());
+}
+
+void TdlgInventory::lbCharacterDblClick() {
+  if (btnQuantity->isEnabled()) btnQuantityClick();
+}
+
+// ---------------------------------------------------------------- helpers
+
+bool TdlgInventory::IsStackable(std::uint16_t id) {
+  return IsStackableItem(id);
+}
+
+bool TdlgInventory::HoldsStackable(std::uint16_t id) const {
+  if (!IsStackable(id)) return false;
+  for (int slot = 0; slot < SlotCount(); ++slot)
+    if (ItemId(SlotWord(slot)) == ItemId(id)) return true;
+  return false;
+}
+
+void TdlgInventory::CompactSlots() {
+  struct Slot {
+    QString text;
+    std::uint16_t word;
+  };
+  std::vector<Slot> rows;
+  for (int slot = 0; slot < SlotCount(); ++slot) rows.push_back({SlotTextAt(slot), SlotWord(slot)});
+  std::stable_partition(rows.begin(), rows.end(),
+                        [](const Slot& row) { return ItemId(row.word) != 0; });
+  lbCharacter->setUpdatesEnabled(false);
+  for (std::size_t slot = 0; slot < rows.size(); ++slot)
+    SetSlot(static_cast<int>(slot), rows[slot].text, rows[slot].word);
+  lbCharacter->setUpdatesEnabled(true);
+}
+
+void TdlgInventory::Inform(const QString& text) {
+  platform_.information(this, kInformationTitle, text);
+}
+
+// A misuse by the caller, reported as an error rather than an information
+// box. It is shown here instead of being thrown: an exception must not unwind
+// through the widget library's event handling, which is not exception-safe.
+void TdlgInventory::ReportMissingList() {
+  platform_.error(this, QStringLiteral("No character inventory assigned."));
+}
+
+QString TdlgInventory::DuplicateMessage() const {
+  return CharacterName + QStringLiteral(" already has some of these.");
+}
+
+QString TdlgInventory::ItemNameOf(std::uint16_t id) const {
+  return QString::fromStdString(ItemDisplayName(itemNames_, id));
+}
+
+int TdlgInventory::SlotCount() const {
+  return lbCharacter->count();
+}
+
+int TdlgInventory::SelectedSlot() const {
+  const QListWidgetItem* current = lbCharacter->currentItem();
+  return current != nullptr && current->isSelected() ? lbCharacter->currentRow() : -1;
+}
+
+int TdlgInventory::ChosenItemRow() const {
+  const QListWidgetItem* current = lbItems->currentItem();
+  return current != nullptr && current->isSelected() ? lbItems->currentRow() : -1;
+}
+
+std::uint16_t TdlgInventory::SlotWord(int slot) const {
+  return RowItemWord(lbCharacter->item(slot));
+}
+
+QString TdlgInventory::SlotTextAt(int slot) const {
+  return lbCharacter->item(slot)->text();
+}
+
+void TdlgInventory::SetSlot(int slot, const QString& text, std::uint16_t word) {
+  SetRow(lbCharacter->item(slot), text, word);
+}
+
+void TdlgInventory::SwapSlots(int a, int b) {
+  const QString textA = SlotTextAt(a);
+  const std::uint16_t wordA = SlotWord(a);
+  SetSlot(a, SlotTextAt(b), SlotWord(b));
+  SetSlot(b, textA, wordA);
+}
+
+void TdlgInventory::SelectSlot(int slot) {
+  commandSelecting_ = true;
+  lbCharacter->setCurrentRow(slot);
+  commandSelecting_ = false;
+}
+
+void TdlgInventory::SelectItemOfSlot(int slot) {
+  int row = -1;
+  if (slot >= 0) {
+    const std::uint16_t id = ItemId(SlotWord(slot));
+    for (int candidate = 0; candidate < lbItems->count(); ++candidate) {
+      if (ItemId(RowItemWord(lbItems->item(candidate))) == id) {
+        row = candidate;
+        break;
+      }
+    }
+  }
+  lbItems->setCurrentRow(row);
+  if (row < 0) lbItems->clearSelection();
+}
+
+}  // namespace velmara
