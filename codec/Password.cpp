@@ -78,25 +78,25 @@ constexpr std::uint16_t CheckValueEightSteps(std::uint32_t c) {
   return static_cast<std::uint16_t>(c);
 }
 
-struct CheckValueTable {
-  std::uint16_t next[0x10000];
-};
-
-constexpr CheckValueTable MakeCheckValueTable() {
-  CheckValueTable table{};
-  for (std::uint32_t c = 0; c < 0x10000; ++c) table.next[c] = CheckValueEightSteps(c);
-  return table;
+// Built on first use: a compile-time table would exceed the constant
+// evaluation limits of some compilers.
+const std::uint16_t* CheckValueTable() {
+  static std::array<std::uint16_t, 0x10000> table;
+  static const bool filled = [] {
+    for (std::uint32_t c = 0; c < table.size(); ++c) table[c] = CheckValueEightSteps(c);
+    return true;
+  }();
+  (void)filled;
+  return table.data();
 }
-
-constexpr CheckValueTable kCheckValueTable = MakeCheckValueTable();
-static_assert(kCheckValueTable.next[0x8000] == CheckValueEightSteps(0x8000));
 
 }  // namespace
 
 std::uint16_t CheckValue(const std::uint8_t* bytes, std::size_t count) {
+  const std::uint16_t* table = CheckValueTable();
   std::uint32_t c = 0xFFFF;
   for (std::size_t i = 0; i < count; ++i)
-    c = kCheckValueTable.next[c ^ (static_cast<std::uint32_t>(bytes[i]) << 8)];
+    c = table[c ^ (static_cast<std::uint32_t>(bytes[i]) << 8)];
   return static_cast<std::uint16_t>(~c & 0xFFFF);
 }
 

@@ -61,6 +61,26 @@ else
   fail "build in build/"
 fi
 
+# Root reads and writes files whatever their permissions, so the tests of
+# unreadable files and read-only folders skip when run as root. Run them once
+# more as an unprivileged user, when the build folder can be reached by one.
+if ((EUID == 0)) && command -v setpriv >/dev/null && [[ -d "$root/build/tests" ]]; then
+  step "Permission tests as user nobody"
+  as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups
+    env HOME=/tmp TMPDIR=/tmp XDG_RUNTIME_DIR=/tmp/velmara-runtime-nobody)
+  if "${as_nobody[@]}" test -x "$root/build/tests/sources/velmara_sources_tests"; then
+    "${as_nobody[@]}" "$root/build/tests/sources/velmara_sources_tests" \
+      --gtest_filter='*Permission*:*ReadOnly*' || fail "permission tests of the sources layer"
+    "${as_nobody[@]}" "$root/build/tests/cli/velmara_cli_tests" \
+      --gtest_filter='*Permission*' || fail "permission tests of velmara-pw"
+    "${as_nobody[@]}" "$root/build/tests/ui/file_menu_test" unreadableSaveEmptiesTheList \
+      unreadableDataFileChangesNothing unwritableTarget failedSaveLeavesTheOldFile ||
+      fail "permission tests of the File menu"
+  else
+    echo "skipped: user nobody cannot reach $root/build"
+  fi
+fi
+
 step "Build with AddressSanitizer and UndefinedBehaviorSanitizer (Debug) in build-asan/"
 if configure_and_build "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVELMARA_SANITIZE=ON \
   -DVELMARA_BUILD_UI=ON -DVELMARA_BUILD_TESTS=ON -DVELMARA_BUILD_BENCH=OFF -DVELMARA_BUILD_FUZZ=OFF; then
