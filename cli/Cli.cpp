@@ -17,9 +17,6 @@ namespace velmara {
 
 namespace {
 
-constexpr const char* kWrongLength =
-    "Cannot import password:  Password has the wrong number of characters.";
-
 std::string MakePasswordText(TPasswordType type, const TPasswordData& data) {
   TVelmaraPasswordEncoder encoder;
   return encoder.MakePassword(type, &data);
@@ -44,7 +41,7 @@ void Decode(const CliOptions& options, std::istream& in, std::ostream& out) {
   const QString cleaned = CleanPasswordText(QString::fromUtf8(raw.data(), qsizetype(raw.size())));
   std::optional<TPasswordType> type = options.type;
   if (!type) type = PasswordTypeForLength(PasswordCharCount(cleaned));
-  if (!type) throw CliRejection(kWrongLength);
+  if (!type) throw CliRejection(kWrongLengthMessage);
 
   TVelmaraPasswordDecoder decoder;
   const std::string message = decoder.DecodePassword(*type, cleaned.toStdString(), &data);

@@ -24,8 +24,6 @@ constexpr char kInvalidCharacterSuffix[] = "\" found.";
 constexpr char kRowMistakePrefix[] = "Cannot import password -- ";
 constexpr char kRowMistakeHeading[] =
     "There is at least one mistake in each of the following:\r\n\r\n";
-constexpr char kWrongLength[] =
-    "Cannot import password:  Password has the wrong number of characters.";
 constexpr char kBadCheckValue[] = "Cannot import password:  Password is invalid.";
 
 std::size_t StatsByte(std::int32_t type) {
@@ -286,7 +284,7 @@ std::string TVelmaraPasswordDecoder::DecodePassword(TPasswordType type, std::str
   const bool ascii = std::all_of(text.begin(), text.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   const std::size_t characters = ascii ? text.size() : Utf8CharCount(text);
-  if (characters > kMaxTiles) return kWrongLength;
+  if (characters > kMaxTiles) return kWrongLengthMessage;
   TileCount = static_cast<std::int32_t>(characters);
   for (std::size_t i = 0; i < characters; ++i) {
     const std::size_t length = ascii ? 1 : Utf8CharLength(text);
@@ -303,7 +301,7 @@ std::string TVelmaraPasswordDecoder::DecodePassword(TPasswordType type, std::str
   const std::string rows = CheckRows();
   if (!rows.empty()) {
     if (rows.find("row") != std::string::npos) return kRowMistakePrefix + rows;
-    return kWrongLength;
+    return kWrongLengthMessage;
   }
 
   const auto n = static_cast<std::size_t>(ByteCount);

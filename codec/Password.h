@@ -18,6 +18,11 @@ class EPasswordError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The decoder's message for a text of the wrong length; callers that pick
+// the type by length report a length that fits no type with it too.
+inline constexpr char kWrongLengthMessage[] =
+    "Cannot import password:  Password has the wrong number of characters.";
+
 // The password check value: a CRC-like sum that subtracts 0x1021 where a
 // CRC-16 would XOR it. The sequel checks it bit for bit. "abc" gives 0xBE55;
 // an empty sequence gives 0.
