@@ -49,6 +49,8 @@ inline const QString kOpenDataFilter = QStringLiteral("密码数据文件(*.dat)
 inline const QString kSaveDataTitle = QStringLiteral("保存密码数据...");
 inline const QString kSaveDataFilter = QStringLiteral("Velmara password data files (*.dat)");
 inline const QString kSaveTilesTitle = QStringLiteral("保存原始密码字符到DMP文件...");
-inline const QString kSaveTilesFilter = QStringLiteral("Velmara原始密码文件(*.DMP)");
+// Both cases: Qt matches patterns case-sensitively here, and the dump is
+// written with the lower-case suffix.
+inline const QString kSaveTilesFilter = QStringLiteral("Velmara原始密码文件(*.DMP *.dmp)");
 
 }  // namespace velmara::texts

@@ -176,7 +176,7 @@ class FileMenuTest : public QObject {
                                << "dat" << true;
     QTest::newRow("save tiles") << "mFileSaveTiles"
                                 << "保存原始密码字符到DMP文件..."
-                                << "Velmara原始密码文件(*.DMP)"
+                                << "Velmara原始密码文件(*.DMP *.dmp)"
                                 << "dmp" << true;
   }
 
