@@ -31,18 +31,10 @@ QString PageLayout(const QString& password, bool finalLineEnd) {
 
 }  // namespace
 
-class ClipboardCopyTest : public QObject {
+class ClipboardCopyTest : public MainWindowTest {
   Q_OBJECT
 
-  MainWindowHarness ui;
-
  private slots:
-  void init() { ui.open(); }
-  void cleanup() {
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-    ui.close();
-  }
-
   void copyLayout_data() {
     QTest::addColumn<QString>("typeButton");
     QTest::addColumn<int>("lines");

@@ -31,10 +31,8 @@ const char* const kCharacters[] = {"Isaac", "Garet", "Ivan", "Mia"};
 
 }  // namespace
 
-class DataControlsTest : public QObject {
+class DataControlsTest : public MainWindowTest {
   Q_OBJECT
-
-  MainWindowHarness ui;
 
   // Shows a record as a loader would: into the record, then the controls.
   void load(const TPasswordData& data) {
@@ -43,12 +41,6 @@ class DataControlsTest : public QObject {
   }
 
  private slots:
-  void init() { ui.open(); }
-  void cleanup() {
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-    ui.close();
-  }
-
   void statisticClamps_data() {
     QTest::addColumn<int>("character");
     QTest::addColumn<QString>("field");

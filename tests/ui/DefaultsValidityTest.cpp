@@ -24,10 +24,8 @@ const QString kQuestion = QStringLiteral("这会覆盖你所做的一切修改�
 
 }  // namespace
 
-class DefaultsValidityTest : public QObject {
+class DefaultsValidityTest : public MainWindowTest {
   Q_OBJECT
-
-  MainWindowHarness ui;
 
   QTabWidget* tabs() const { return ui.find<QTabWidget>(QStringLiteral("PageControl1")); }
   QListWidget* sources() const { return ui.list(QStringLiteral("lbSaveSlots")); }
@@ -66,12 +64,6 @@ class DefaultsValidityTest : public QObject {
   }
 
  private slots:
-  void init() { ui.open(); }
-  void cleanup() {
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-    ui.close();
-  }
-
   void defaultAnsweredYesLoadsIt_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("party");

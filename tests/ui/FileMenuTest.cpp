@@ -70,10 +70,9 @@ bool RunningAsRoot() {
 
 }  // namespace
 
-class FileMenuTest : public QObject {
+class FileMenuTest : public MainWindowTest {
   Q_OBJECT
 
-  MainWindowHarness ui;
   std::unique_ptr<QTemporaryDir> folder;
 
   const TPasswordData blockParty0 = NamedParty(kDefaultLow, {"Ann", "Bo", "Cy", "Dee"});

@@ -25,10 +25,8 @@ int SlotHolding(const TCharacterRecord& character, std::uint16_t id) {
 
 }  // namespace
 
-class InventoryEditorFlowTest : public QObject {
+class InventoryEditorFlowTest : public MainWindowTest {
   Q_OBJECT
-
-  MainWindowHarness ui;
 
   TdlgInventory& editor() const { return *ui.window->dlgInventory; }
   void press(const char* button) const {
@@ -43,12 +41,6 @@ class InventoryEditorFlowTest : public QObject {
   }
 
  private slots:
-  void init() { ui.open(); }
-  void cleanup() {
-    ui.close();
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-  }
-
   void herbsAddedForGaretReachTheGoldPassword() {
     const int freeSlot = SlotHolding(ui.window->Data.Characters[kGaret], 0);
     QVERIFY2(freeSlot >= 0 && SlotHolding(ui.window->Data.Characters[kGaret], kHerb) < 0,

@@ -55,10 +55,8 @@ struct EditorOpening : QObject {
 
 }  // namespace
 
-class InventoryListsTest : public QObject {
+class InventoryListsTest : public MainWindowTest {
   Q_OBJECT
-
-  MainWindowHarness ui;
 
   void load(const TPasswordData& data) {
     ui.window->Data = data;
@@ -70,12 +68,6 @@ class InventoryListsTest : public QObject {
   }
 
  private slots:
-  void init() { ui.open(); }
-  void cleanup() {
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-    ui.close();
-  }
-
   void rowsShowTheRecordsSlots_data() {
     QTest::addColumn<int>("slotWord");
     QTest::addColumn<QString>("text");

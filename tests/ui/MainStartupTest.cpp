@@ -15,18 +15,10 @@
 using namespace velmara;
 using namespace velmara::testing;
 
-class MainStartupTest : public QObject {
+class MainStartupTest : public MainWindowTest {
   Q_OBJECT
 
-  MainWindowHarness ui;
-
  private slots:
-  void init() { ui.open(); }
-  void cleanup() {
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-    ui.close();
-  }
-
   void opensValidWithAllTabs() {
     auto* tabs = ui.find<QTabWidget>(QStringLiteral("PageControl1"));
     QVERIFY(ui.window->DataValid);

@@ -150,4 +150,20 @@ inline QString DefaultPassword(DefaultParty which) {
   return QString::fromLatin1(kDefaultPasswords[which]);
 }
 
+// Base of the main-window test classes: a fresh window before every test
+// function and, after it, a check that every scripted answer was used.
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  MainWindowHarness ui;
+
+ private slots:
+  void init() { ui.open(); }
+  void cleanup() {
+    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
+    ui.close();
+  }
+};
+
 }  // namespace velmara::testing

@@ -10,10 +10,8 @@
 using namespace velmara;
 using namespace velmara::testing;
 
-class PasswordDisplayTest : public QObject {
+class PasswordDisplayTest : public MainWindowTest {
   Q_OBJECT
-
-  MainWindowHarness ui;
 
   const TPasswordData low = Decoded(ptGold, kDefaultPasswords[kDefaultLow]);
 
@@ -23,12 +21,6 @@ class PasswordDisplayTest : public QObject {
   }
 
  private slots:
-  void init() { ui.open(); }
-  void cleanup() {
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-    ui.close();
-  }
-
   void typeClickRemakesPassword_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("length");
