@@ -64,10 +64,7 @@ void Show(const CliOptions& options, std::istream& in, std::ostream& out) {
 struct SaveImage {
   QByteArray bytes;
   std::vector<SaveSlotEntry> entries;
-  std::span<const std::uint8_t> view() const {
-    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-            static_cast<std::size_t>(bytes.size())};
-  }
+  std::span<const std::uint8_t> view() const { return SaveImageBytes(bytes); }
 };
 
 SaveImage ReadSave(const std::string& name) {
