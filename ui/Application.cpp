@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include <QDir>
+#include <QIcon>
 #include <QWidget>
 #include <exception>
 
@@ -12,12 +14,26 @@ QString ApplicationTitle() {
   return QStringLiteral("Velmara Password Generator") + QString::fromUtf8(kProjectByLine);
 }
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  const QDir sizes(QStringLiteral(":/icons"));
+  for (const QString& name : sizes.entryList({QStringLiteral("icon-*.png")}))
+    icon.addFile(sizes.filePath(name));
+  return icon;
+}
+
 Application::Application(int& argc, char** argv, Platform& platform)
     : QApplication(argc, argv), platform_(platform) {
-  // The title names the program where the desktop lists it; the windows keep
-  // their own captions.
-  setApplicationName(ApplicationTitle());
+  // The plain program name becomes the window class, and the desktop file
+  // name ties the windows to the installed desktop entry and its icon. The
+  // title with the by-line is the display name: the desktop shows it after
+  // each window's own caption on the task bar, and boxes without a title of
+  // their own carry it.
+  setApplicationName(QString::fromLatin1(kProgramName));
+  setApplicationDisplayName(ApplicationTitle());
   setApplicationVersion(QStringLiteral(VELMARA_VERSION));
+  setDesktopFileName(QString::fromLatin1(kApplicationId));
+  setWindowIcon(ProgramIcon());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 #include <QString>
 
 namespace velmara {
@@ -12,6 +13,9 @@ class Platform;
 
 // "Velmara Password Generator" and the project's by-line.
 QString ApplicationTitle();
+
+// The program's icon in every size it is drawn in; the window icon.
+QIcon ProgramIcon();
 
 class Application : public QApplication {
   Q_OBJECT

@@ -1,6 +1,7 @@
 // The application object: its title, and an exception that escapes an event
 // handler is shown in an error box while the program carries on.
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <stdexcept>
 
 #include "Application.h"
@@ -44,10 +45,27 @@ class ApplicationTest : public QObject {
  private slots:
   void init() { platform = ScriptedPlatform(); }
 
-  void titleNamesProgramAndProject() {
-    QCOMPARE(QApplication::applicationName(), ApplicationTitle());
-    QVERIFY(ApplicationTitle().startsWith(QStringLiteral("Velmara Password Generator")));
+  // The window class is the plain program name and the desktop file name a
+  // reverse-DNS id; the title with the by-line is the display name.
+  void namesOnTheDesktop() {
+    QCOMPARE(QApplication::applicationName(), QStringLiteral("velmara-password-generator"));
+    QCOMPARE(QApplication::applicationDisplayName(), ApplicationTitle());
+    QVERIFY(ApplicationTitle().startsWith(QStringLiteral("Velmara Password Generator - ")));
     QVERIFY(ApplicationTitle().contains(QStringLiteral("project")));
+    const QString id = QGuiApplication::desktopFileName();
+    QVERIFY2(QRegularExpression(QStringLiteral("^[a-z]+(\\.[A-Za-z_]+){2,}$")).match(id).hasMatch(),
+             qPrintable(id));
+  }
+
+  // The built-in icon has the small sizes a title bar and a task bar draw and
+  // a large one; the main window shows it.
+  void windowsCarryTheProgramIcon() {
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (int side : {16, 32, 48, 256})
+      QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    TfmMain window(platform);
+    QCOMPARE(window.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    QVERIFY(!window.windowIcon().pixmap(32).isNull());
   }
 
   void escapedExceptionIsShownAndWindowCarriesOn_data() {
