@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   fonts-wqy-microhei fonts-liberation
   xvfb xauth
+  # Packaging and its checks: cpack's dpkg-shlibdeps and file, the validators,
+  # and bash-completion for the completion test.
+  dpkg-dev file desktop-file-utils appstream lintian bash-completion
 )
 
 missing=()

@@ -57,6 +57,9 @@ if configure_and_build "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMARA
     benches=$((benches + 1))
   done
   ((benches > 0)) || fail "no benchmark was built"
+
+  step "Debian package from build/ and an install into a temporary prefix"
+  bash "$root/scripts/check-package.sh" "$root/build" || fail "Debian package"
 else
   fail "build in build/"
 fi
