@@ -3,7 +3,16 @@
 # Bronze and invalid states and both dialogs, at scale 1 and at
 # QT_SCALE_FACTOR=2, under Xvfb when it is installed, else on the offscreen
 # platform. Usage: scripts/screenshots.sh [OUTPUT_FOLDER] (default screenshots/).
+# scripts/screenshots.sh --docs makes the pictures that the README and the
+# metainfo show instead: the main window's tabs and the dialogs at scale 1, in
+# doc/screenshots/ (committed).
 set -euo pipefail
+
+docs=false
+if [[ "${1:-}" == --docs ]]; then
+  docs=true
+  shift
+fi
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VELMARA_BUILD_DIR:-$root/build-screenshots}"
@@ -23,6 +32,18 @@ run() {
     QT_QPA_PLATFORM=offscreen "$@"
   fi
 }
+
+if $docs; then
+  shots=$(mktemp -d)
+  trap 'rm -rf "$shots"' EXIT
+  run "$build/app/velmara-screenshots" "$shots" >/dev/null
+  docs_folder="$root/doc/screenshots"
+  mkdir -p "$docs_folder"
+  rm -f "$docs_folder"/*.png
+  cp "$shots"/main-*.png "$shots"/dialog-*.png "$docs_folder/"
+  ls "$docs_folder"
+  exit 0
+fi
 
 run "$build/app/velmara-screenshots" "$out"
 QT_SCALE_FACTOR=2 run "$build/app/velmara-screenshots" "$out/scale2"
