@@ -14,55 +14,17 @@
 #include "Alphabet.h"
 #include "MainWindowHarness.h"
 #include "TestApplication.h"
+#include "TestSaves.h"
 
 using namespace velmara;
 using namespace velmara::testing;
 
 namespace {
 
-constexpr int kBlockSize = 4096;
-constexpr int kImageSize = 65536;
-
 const QString kCannotLoad = QStringLiteral(
     "Can't load data from specified file.. it's probably in use by another program.");
 const QString kCannotSave =
     QStringLiteral("Can't save to specified file.. it's probably in use by another program.");
-
-// A party with its four character names set, as a save block carries it.
-TPasswordData NamedParty(DefaultParty which, std::array<const char*, 4> names) {
-  TPasswordData party = MakeDefaultParty(which);
-  for (int c = 0; c < 4; ++c)
-    std::memcpy(party.Characters[c].Name, names[c], std::strlen(names[c]));
-  return party;
-}
-
-// One save block: signature, slot number, the party record with its save
-// name and clear mark.
-struct Block {
-  int index;
-  QByteArray name;  // up to five bytes, zero-padded
-  std::uint8_t slot = 0;
-  std::uint8_t clearMark = 0;
-  TPasswordData party = MakeDefaultParty(kDefaultLow);
-  QByteArray signature = "CAMELOT";
-};
-
-QByteArray SaveImage(const std::vector<Block>& blocks, int size = kImageSize) {
-  QByteArray image(size, '\0');
-  for (const Block& block : blocks) {
-    TPasswordData party = block.party;
-    std::memset(party.SaveName, 0, sizeof party.SaveName);
-    std::memcpy(party.SaveName, block.name.constData(), std::min<qsizetype>(block.name.size(), 5));
-    party.ClearMark = block.clearMark;
-    QByteArray bytes(kBlockSize, '\0');
-    bytes.replace(0, 7, block.signature);
-    bytes[7] = static_cast<char>(block.slot);
-    bytes.replace(16, sizeof party, Bytes(party));
-    const int at = block.index * kBlockSize;
-    if (at + kBlockSize <= size) image.replace(at, kBlockSize, bytes);
-  }
-  return image;
-}
 
 bool RunningAsRoot() {
   return ::geteuid() == 0;

@@ -10,11 +10,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "Password.h"
 #include "ScriptedPlatform.h"
@@ -53,15 +55,26 @@ class MainWindowHarness {
   QAction* action(const QString& name) const { return find<QAction>(name); }
 
   // --- What the user does.
-  // Brings the tab that holds `control` to the front, as a click on the tab does.
-  static void showTabOf(QWidget* control) {
+  // The tab widget and the page of it that hold `control`, or nulls.
+  static std::pair<QTabWidget*, QWidget*> tabPageOf(QWidget* control) {
     for (QWidget* child = control; child && child->parentWidget(); child = child->parentWidget()) {
       if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget())) {
-        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) {
-          tabs->setCurrentWidget(child);
-          return;
-        }
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) return {tabs, child};
       }
+    }
+    return {nullptr, nullptr};
+  }
+
+  // Brings the tab that holds `control` to the front, as a click on the tab does.
+  static void showTabOf(QWidget* control) {
+    if (auto [tabs, page] = tabPageOf(control); tabs) tabs->setCurrentWidget(page);
+  }
+  // The same with a mouse click on the tab.
+  static void clickTabOf(QWidget* control) {
+    if (auto [tabs, page] = tabPageOf(control); tabs) {
+      QTabBar* bar = tabs->tabBar();
+      QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                        bar->tabRect(tabs->indexOf(page)).center());
     }
   }
 
@@ -80,6 +93,17 @@ class MainWindowHarness {
     target->setFocus();
     target->selectAll();
     QTest::keyClick(target, Qt::Key_Backspace);
+    QTest::keyClicks(target, text);
+  }
+
+  // The same with the keyboard and the mouse only: a click on the tab that
+  // holds the edit, a click into the edit, Ctrl+A and the keys of `text`.
+  void typeByKeys(const QString& editName, const QString& text) const {
+    QLineEdit* target = edit(editName);
+    clickTabOf(target);
+    QTest::mouseClick(target, Qt::LeftButton);
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_Delete);
     QTest::keyClicks(target, text);
   }
 
