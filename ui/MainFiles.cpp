@@ -11,6 +11,7 @@
 #include "PasswordText.h"
 #include "Platform.h"
 #include "SaveFile.h"
+#include "SourceList.h"
 #include "TileDump.h"
 #include "main.h"
 

@@ -15,6 +15,7 @@
 #include "PasswordText.h"
 #include "Platform.h"
 #include "SaveFile.h"
+#include "SourceList.h"
 #include "main.h"
 
 namespace velmara {
@@ -88,9 +89,14 @@ void TfmMain::UpdateGroupCaptions() {
 
 void TfmMain::lbSaveSlotsClick() {
   // Disabled while the click is handled, so a second click cannot arrive in
-  // the middle; enabled again however the handling ends.
+  // the middle; enabled again however the handling ends. Disabling takes the
+  // focus away, so it is given back: the next arrow key must reach the list.
+  const bool hadFocus = lbSaveSlots->hasFocus();
   lbSaveSlots->setEnabled(false);
-  const auto enableAgain = qScopeGuard([this] { lbSaveSlots->setEnabled(true); });
+  const auto enableAgain = qScopeGuard([this, hadFocus] {
+    lbSaveSlots->setEnabled(true);
+    if (hadFocus) lbSaveSlots->setFocus(Qt::OtherFocusReason);
+  });
   RefreshDataSource(false);
   DataToControls();
   btnPasswordClick();

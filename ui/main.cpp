@@ -27,6 +27,7 @@
 #include "InventoryRows.h"
 #include "MainTables.h"
 #include "MainTexts.h"
+#include "SourceList.h"
 
 namespace velmara {
 
@@ -253,9 +254,9 @@ void TfmMain::CreateMainTab() {
   auto* pagesLabel = new QLabel(QStringLiteral("页数 #:"), tsMain);
 
   lblSaveSlots = Named(new QLabel(QStringLiteral("数据来源:"), tsMain), "lblSaveSlots");
-  lbSaveSlots = Named(new QListWidget(tsMain), "lbSaveSlots");
-  lbSaveSlots->setFixedSize(std::max(145, GroupBox1->sizeHint().width()), Memo1->height());
+  lbSaveSlots = Named(new TSourceListBox(tsMain), "lbSaveSlots");
   lbSaveSlots->setSelectionMode(QAbstractItemView::SingleSelection);
+  lbSaveSlots->setFixedSize(std::max(145, GroupBox1->sizeHint().width()), Memo1->height());
   lblSaveSlots->setBuddy(lbSaveSlots);
 
   // Top: the two type boxes side by side, the bevel and the status line.
@@ -533,12 +534,8 @@ void TfmMain::ConnectHandlers() {
   connect(btnPassword, &QPushButton::clicked, this, [this] { btnPasswordClick(); });
   connect(lbPages, &QListWidget::currentRowChanged, this, [this] { lbPagesClick(); });
 
-  // A mouse click loads the entry even when it is already selected; a change
-  // of selection by keyboard loads it too.
-  connect(lbSaveSlots, &QListWidget::itemClicked, this, [this] { lbSaveSlotsClick(); });
-  connect(lbSaveSlots, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0 && QGuiApplication::mouseButtons() == Qt::NoButton) lbSaveSlotsClick();
-  });
+  // Only the user's choice of an entry loads it, never the focus arriving.
+  connect(lbSaveSlots, &TSourceListBox::entryChosen, this, [this] { lbSaveSlotsClick(); });
 
   connect(btnDjinn, &QPushButton::clicked, this, [this] { btnDjinnClick(); });
   for (const CharacterControls& controls : kCharacterControls) {

@@ -33,6 +33,7 @@ class QWidget;
 namespace velmara {
 
 class Platform;
+class TSourceListBox;
 class TdlgAbout;
 class TdlgInventory;
 
@@ -114,7 +115,7 @@ class TfmMain : public QMainWindow {
   QPlainTextEdit* Memo1;
   QListWidget* lbPages;
   QLabel* lblSaveSlots;
-  QListWidget* lbSaveSlots;
+  TSourceListBox* lbSaveSlots;
 
   // --- Djinn tab.
   QGroupBox* gbDjinn;
