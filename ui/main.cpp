@@ -122,6 +122,7 @@ TfmMain::TfmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
   PageControl1->setEnabled(false);  // ShowValidity enables it once valid data is loaded
 
   ConnectHandlers();
+  GuardKeys();
   FormCreate();
 
   dlgInventory = new TdlgInventory(platform_, ItemNames, this);

@@ -1,9 +1,10 @@
 // The main window: owner of the party record, the encoder and decoder, the
 // current password text and the validity of the loaded data. Its handlers are
-// split by job over main.cpp (construction and layout), MainData.cpp (record
-// and controls), MainPassword.cpp (making and paging the password),
-// MainInventory.cpp (inventory lists), MainSources.cpp (source list, password
-// text import, validity, defaults) and MainFiles.cpp (files and clipboard).
+// split by job over main.cpp (construction and layout), MainKeys.cpp (which
+// keys reach the controls), MainData.cpp (record and controls),
+// MainPassword.cpp (making and paging the password), MainInventory.cpp
+// (inventory lists), MainSources.cpp (source list, password text import,
+// validity, defaults) and MainFiles.cpp (files and clipboard).
 #pragma once
 
 #include <QByteArray>
@@ -20,6 +21,7 @@
 class QAction;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -197,6 +199,7 @@ class TfmMain : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Construction (main.cpp).
@@ -209,6 +212,10 @@ class TfmMain : public QMainWindow {
   void ConnectHandlers();
   void FormCreate();
   void FormShow();
+
+  // Keys (MainKeys.cpp).
+  void GuardKeys();
+  bool IsMenuShortcut(const QKeyEvent* key) const;
 
   // Record and controls (MainData.cpp).
   void DjinnToControls();

@@ -1,10 +1,13 @@
 // The window driven by the keyboard and the mouse alone: focus moved by Tab,
 // keys pressed on whatever has the focus, mouse presses and releases on the
-// source list. What a user did not choose must not replace the party.
+// source list. What a user did not choose must not replace the party or
+// reach an edit; Ctrl+C copies the password from every control.
 #include <QFile>
 #include <QGroupBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+
+#include "PasswordText.h"
 
 #include "MainWindowHarness.h"
 #include "TestApplication.h"
@@ -172,6 +175,58 @@ class KeysAndFocusTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), sources());
     QVERIFY(PressKey(startRow == 0 ? Qt::Key_Up : Qt::Key_Down));
     verifyBlockLoaded(startRow);
+  }
+
+  // --- Keys on a focused edit.
+
+  void keysOnAFocusedEdit_data() {
+    QTest::addColumn<QString>("editName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("copies");
+    QTest::addColumn<QString>("pageAfter");  // tab in front afterwards, empty: unchanged
+    const int ctrl = Qt::ControlModifier;
+    const int alt = Qt::AltModifier;
+    QTest::newRow("Ctrl+C in a statistic edit") << "eIsaacHP"
+                                                << "200" << int(Qt::Key_C) << ctrl << true << "";
+    QTest::newRow("Ctrl+C in the coins edit") << "eCoins"
+                                              << "4321" << int(Qt::Key_C) << ctrl << true << "";
+    QTest::newRow("Alt+R in a statistic edit") << "eIsaacHP"
+                                               << "200" << int(Qt::Key_R) << alt << false << "";
+    QTest::newRow("Alt+Q in the coins edit") << "eCoins"
+                                             << "4321" << int(Qt::Key_Q) << alt << false << "";
+    QTest::newRow("Alt+P still brings the Password tab")
+        << "eMiaLevel"
+        << "33" << int(Qt::Key_P) << alt << false << "tsMain";
+  }
+  void keysOnAFocusedEdit() {
+    QFETCH(QString, editName);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, copies);
+    QFETCH(QString, pageAfter);
+    auto* tabs = ui.find<QTabWidget>(QStringLiteral("PageControl1"));
+    ui.typeByKeys(editName, typed);
+    const QString pageBefore = tabs->currentWidget()->objectName();
+    QCOMPARE(QApplication::focusWidget(), ui.edit(editName));
+
+    QVERIFY(PressKey(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers)));
+
+    QCOMPARE(ui.edit(editName)->text(), typed);
+    QCOMPARE(tabs->currentWidget()->objectName(), pageAfter.isEmpty() ? pageBefore : pageAfter);
+    if (copies) {
+      // Copied from the controls as they stand, the typed value included.
+      QVERIFY(ui.platform.clipboardHoldsText);
+      QCOMPARE(CleanPasswordText(ui.platform.clipboard), ui.window->PasswordText);
+      QCOMPARE(ui.window->PasswordText, Encoded(ptGold, ui.window->Data));
+    } else {
+      QVERIFY(!ui.platform.clipboardHoldsText);
+      ui.refresh();
+    }
+    // What the record took over, shown again after the refresh.
+    QCOMPARE(ui.edit(editName)->text(), typed);
   }
 };
 
