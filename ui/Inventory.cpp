@@ -36,6 +36,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QLatin1String(name));
   button->setMinimumSize(width, kButtonHeight);
+  // No default button: Enter on a list must not press Add (or any other
+  // command the user did not choose).
+  button->setAutoDefault(false);
+  button->setDefault(false);
   return button;
 }
 
@@ -190,9 +194,21 @@ void TdlgInventory::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TdlgInventory::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent*>(event)->key()))
-    return true;
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (FormKeyDown(key->key())) return true;
+    if (PressFocusedButton(watched, key->key())) return true;
+  }
   return QDialog::eventFilter(watched, event);
+}
+
+bool TdlgInventory::PressFocusedButton(QObject* watched, int key) {
+  // Enter and Return press the focused button as Space does; without a
+  // default button the button itself would let them pass.
+  auto* button = qobject_cast<QPushButton*>(watched);
+  if (button == nullptr || (key != Qt::Key_Return && key != Qt::Key_Enter)) return false;
+  if (button->isEnabled()) button->click();
+  return true;
 }
 
 bool TdlgInventory::FormKeyDown(int key) {

@@ -15,9 +15,13 @@
 #include "PasswordData.h"
 #include "ScriptedPlatform.h"
 #include "TestApplication.h"
+#include "UserInput.h"
 #include "VelmaraData.h"
 
 using namespace velmara;
+using velmara::testing::Activate;
+using velmara::testing::PressKey;
+using velmara::testing::TabTo;
 
 namespace {
 
@@ -671,6 +675,47 @@ class InventoryDialogTest : public QObject {
     QCOMPARE(dialog_->exec(), result);
     QCOMPARE(Words(mainList_),
              result == QDialog::Accepted ? Inventory({kLongSword}) : Inventory({0, kLongSword}));
+  }
+
+  // ------------------------------------------------------------ keys
+
+  // No button is a default button: Enter on a list presses nothing, while
+  // Enter, Return or Space on a focused button presses that one.
+  void enterPressesOnlyAFocusedButton_data() {
+    QTest::addColumn<QString>("focusOn");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("removes");
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("Return on the slot list") << "lbCharacter" << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("Enter on the slot list")
+        << "lbCharacter" << int(Qt::Key_Enter) << keypad << false;
+    QTest::newRow("Return on the item list") << "lbItems" << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("Return on Remove") << "btnRemove" << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("Enter on Remove") << "btnRemove" << int(Qt::Key_Enter) << keypad << true;
+    QTest::newRow("Space on Remove") << "btnRemove" << int(Qt::Key_Space) << 0 << true;
+  }
+  void enterPressesOnlyAFocusedButton() {
+    QFETCH(QString, focusOn);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, removes);
+    Open(Inventory({kLongSword, kNut}));
+    QVERIFY2(Activate(dialog_.get()), "keys and focus need an active window");
+    // The lists take the focus by a click on a row, the button by Shift+Tab
+    // from the slot list.
+    ClickRow(dialog_->lbCharacter, 0);
+    if (focusOn == u"lbItems") ChooseItem(kLongSword);
+    auto* target = dialog_->findChild<QWidget*>(focusOn);
+    QVERIFY(target != nullptr);
+    QVERIFY(TabTo(target, true));
+
+    QVERIFY(PressKey(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers)));
+
+    QCOMPARE(Words(dialog_->lbCharacter),
+             removes ? Inventory({kNut}) : Inventory({kLongSword, kNut}));
+    QVERIFY(platform_->boxes.empty());
+    QVERIFY(dialog_->isVisible());
   }
 
   // ------------------------------------------------------------ form
