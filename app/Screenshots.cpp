@@ -1,6 +1,7 @@
 // Renders the main window on each of its tabs, in the Bronze and the invalid
-// states, with its menus open, and the two dialogs, as PNG files in the folder
-// named on the command line. scripts/screenshots.sh runs it under Xvfb.
+// states (with both markers of an invalid password), with its menus open, and
+// the two dialogs, as PNG files in the folder named on the command line.
+// scripts/screenshots.sh runs it under Xvfb.
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -64,6 +65,17 @@ void ShootMenu(TfmMain& window, QMenu* menu, Shooter& shooter, const QString& na
   menu->hide();
 }
 
+// Pictures the next modal box once it shows and closes it, so that a step
+// which asks something does not wait for a person.
+void ShootAndCloseNextBox(Shooter& shooter, const QString& name) {
+  QTimer::singleShot(0, [&shooter, name] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (box == nullptr) return ShootAndCloseNextBox(shooter, name);
+    shooter.Save(box, name);
+    box->close();
+  });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -113,6 +125,13 @@ int main(int argc, char* argv[]) {
   window.PasswordText = QStringLiteral("ABC");
   window.mFileLoadClipboardClick(nullptr);
   shooter.Save(&window, QStringLiteral("invalid-state"));
+
+  // Sixteen characters that the decoder refuses: its message, then the
+  // marker "(from invalid password!)" in the source list.
+  window.PasswordText = QStringLiteral("ABCDEFGHJKLMNPQR");
+  ShootAndCloseNextBox(shooter, QStringLiteral("invalid-password-message"));
+  window.mFileLoadClipboardClick(nullptr);
+  shooter.Save(&window, QStringLiteral("invalid-password"));
 
   return shooter.failed() ? 1 : 0;
 }

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -91,6 +92,21 @@ QFont CourierFont() {
   font.setStyleHint(QFont::Monospace);
   font.setFixedPitch(true);
   return font;
+}
+
+// Wide enough that either marker of an invalid password reads whole in the
+// red bold font it is shown in, beside a vertical scroll bar.
+int MarkedSourceListWidth(const QListWidget* list) {
+  QFont bold = list->font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  const int text = std::max(metrics.horizontalAdvance(texts::kSourceUnusablePassword),
+                            metrics.horizontalAdvance(texts::kSourceInvalidPassword));
+  // The item delegate keeps the text this far in from both row edges.
+  const int textMargin =
+      list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+  return text + 2 * textMargin + 2 * list->frameWidth() +
+         list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
 }
 
 }  // namespace
@@ -257,7 +273,9 @@ void TfmMain::CreateMainTab() {
   lblSaveSlots = Named(new QLabel(QStringLiteral("数据来源:"), tsMain), "lblSaveSlots");
   lbSaveSlots = Named(new TSourceListBox(tsMain), "lbSaveSlots");
   lbSaveSlots->setSelectionMode(QAbstractItemView::SingleSelection);
-  lbSaveSlots->setFixedSize(std::max(145, GroupBox1->sizeHint().width()), Memo1->height());
+  lbSaveSlots->setFixedSize(
+      std::max({145, GroupBox1->sizeHint().width(), MarkedSourceListWidth(lbSaveSlots)}),
+      Memo1->height());
   lblSaveSlots->setBuddy(lbSaveSlots);
 
   // Top: the two type boxes side by side, the bevel and the status line.

@@ -2,6 +2,8 @@
 // and the import of password text that both go through.
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 
 #include "MainWindowHarness.h"
@@ -172,6 +174,35 @@ class DefaultsValidityTest : public MainWindowTest {
     verifyMarker(QStringLiteral("(from invalid password!)"));
     QCOMPARE(Bytes(ui.window->Data), Bytes(TPasswordData{}));
     QVERIFY(ui.find<QRadioButton>(QStringLiteral("rbBronze"))->isChecked());
+  }
+
+  // Both markers show whole in their red bold font: no part of them lies
+  // past the list's right edge, and there is nothing to scroll sideways to.
+  void markerReadsWhole_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("marker");
+    QTest::newRow("wrong length") << "ABCDE" << QStringLiteral("（不可用的密码！）");
+    QTest::newRow("decoder message") << "ABCDEFGHJKLMNPQR"
+                                     << "(from invalid password!)";
+  }
+  void markerReadsWhole() {
+    QFETCH(QString, text);
+    QFETCH(QString, marker);
+    paste(text);
+    verifyMarker(marker);
+    QListWidget* list = sources();
+    QTRY_COMPARE(list->horizontalScrollBar()->maximum(), 0);
+    // The item delegate sets the text this far in from the row's edges.
+    const int textMargin =
+        list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const QRect row = list->visualItemRect(list->item(0));
+    QVERIFY(row.left() >= 0);
+    QVERIFY2(row.left() + 2 * textMargin + list->fontMetrics().horizontalAdvance(marker) <=
+                 list->viewport()->width(),
+             qPrintable(QStringLiteral("%1 pixels of text in a %2-pixel list")
+                            .arg(list->fontMetrics().horizontalAdvance(marker))
+                            .arg(list->viewport()->width())));
+    ui.platform.boxes.clear();
   }
 
   // Characters are counted as the decoder counts them, by code point: a
