@@ -2,6 +2,7 @@
 // (6-bit values) and password characters.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -53,5 +54,16 @@ constexpr std::uint8_t CharToTile(unsigned char c) {
       return kInvalidTile;
   }
 }
+
+// CharToTile as a table, for the loops that map a whole text.
+inline constexpr std::array<std::uint8_t, 256> kCharToTileTable = [] {
+  std::array<std::uint8_t, 256> table{};
+  for (int c = 0; c < 256; ++c) table[c] = CharToTile(static_cast<unsigned char>(c));
+  return table;
+}();
+// Valid tiles are below 64, so OR-ing the tiles of a text and testing this
+// bit tells whether any character was invalid.
+constexpr std::uint8_t kInvalidTileBit = 64;
+static_assert((kInvalidTile & kInvalidTileBit) != 0 && kPasswordAlphabet.size() == kInvalidTileBit);
 
 }  // namespace velmara

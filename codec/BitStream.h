@@ -3,8 +3,10 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace velmara {
@@ -92,5 +94,22 @@ class BitReader {
   std::size_t position_;
   std::size_t limit_;
 };
+
+// The eight bytes at `bytes` as one big-endian number.
+inline std::uint64_t LoadBigEndian64(const std::uint8_t* bytes) {
+  std::uint64_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  if constexpr (std::endian::native == std::endian::little) value = __builtin_bswap64(value);
+  return value;
+}
+
+// The `width` bits at bit position `position` of `region`, read with one
+// eight-byte load. Requires 0 < width <= 32 and eight readable bytes from
+// byte position / 8.
+inline std::uint32_t ReadBitsAt(const std::uint8_t* region, std::size_t position, int width) {
+  const std::uint64_t window = LoadBigEndian64(region + position / 8);
+  const int shift = 64 - static_cast<int>(position % 8) - width;
+  return static_cast<std::uint32_t>((window >> shift) & ((std::uint64_t{1} << width) - 1));
+}
 
 }  // namespace velmara

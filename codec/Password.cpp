@@ -6,6 +6,7 @@
 
 #include "Alphabet.h"
 #include "BitStream.h"
+#include "PasswordTiles.h"
 #include "Utf8.h"
 
 namespace velmara {
@@ -36,11 +37,6 @@ std::size_t ItemIdBitPosition(int g) {
                                   kItemIdBits * (g % kItemsPerGroup));
 }
 
-// Number of data tiles for a given byte count.
-std::size_t DataTilesFor(std::size_t byteCount) {
-  return (byteCount * 8 + kTileBits - 1) / kTileBits;
-}
-
 // Item identifier -> position in a table of identifiers, or -1. The encoder
 // looks up all 60 slots on every password, so these are direct tables.
 template <std::size_t N>
@@ -51,52 +47,11 @@ constexpr std::array<std::int8_t, kItemIdMask + 1> PositionTable(
   for (std::size_t i = 0; i < N; ++i) table[ids[i]] = static_cast<std::int8_t>(i);
   return table;
 }
-constexpr auto kCharToTile = [] {
-  std::array<std::uint8_t, 256> table{};
-  for (int c = 0; c < 256; ++c) table[c] = CharToTile(static_cast<unsigned char>(c));
-  return table;
-}();
-
 constexpr auto kSpecialItemPosition = PositionTable(kSpecialItems);
 constexpr auto kStackablePosition = PositionTable(kStackableItems);
 static_assert(kStackablePosition[241] == kStackableItemCount - 1 && kStackablePosition[190] == -1);
 
 }  // namespace
-
-namespace {
-
-// One step of the check value: the sequel subtracts the constant where a
-// CRC-16 would XOR it, so borrows reach every bit and a byte-wide table
-// cannot be used; the table maps the whole 16-bit state instead.
-constexpr std::uint16_t CheckValueEightSteps(std::uint32_t c) {
-  for (int step = 0; step < 8; ++step) {
-    const std::uint32_t subtract = (c & 0x8000) ? 0x1021 : 0;
-    c = ((c << 1) - subtract) & 0xFFFF;
-  }
-  return static_cast<std::uint16_t>(c);
-}
-
-// Built on first use: a compile-time table would exceed the constant
-// evaluation limits of some compilers.
-const std::uint16_t* CheckValueTable() {
-  static std::array<std::uint16_t, 0x10000> table;
-  static const bool filled = [] {
-    for (std::uint32_t c = 0; c < table.size(); ++c) table[c] = CheckValueEightSteps(c);
-    return true;
-  }();
-  (void)filled;
-  return table.data();
-}
-
-}  // namespace
-
-std::uint16_t CheckValue(const std::uint8_t* bytes, std::size_t count) {
-  const std::uint16_t* table = CheckValueTable();
-  std::uint32_t c = 0xFFFF;
-  for (std::size_t i = 0; i < count; ++i)
-    c = table[c ^ (static_cast<std::uint32_t>(bytes[i]) << 8)];
-  return static_cast<std::uint16_t>(~c & 0xFFFF);
-}
 
 void TPasswordWorkspace::Reset() {
   std::memset(PasswordBytes, 0, sizeof PasswordBytes);
@@ -232,8 +187,7 @@ int TVelmaraPasswordEncoder::PackData() {
 int TVelmaraPasswordEncoder::BytesToTiles() {
   const auto n = static_cast<std::size_t>(ByteCount);
   // Scramble with the low byte of the check value, which itself stays plain.
-  if (n >= 2)
-    for (std::size_t i = 0; i + 1 < n; ++i) PasswordBytes[i] ^= PasswordBytes[n - 1];
+  ScrambleWithLastByte(PasswordBytes, n);
 
   // Cut 6-bit tiles, insert a check tile after every nine, add each tile's
   // position. Whole groups of three bytes give four tiles at a time.
@@ -241,11 +195,11 @@ int TVelmaraPasswordEncoder::BytesToTiles() {
   std::size_t count = 0, inRow = 0;
   unsigned rowSum = 0;
   auto emit = [&](unsigned tile) {
-    Tiles[count] = static_cast<std::uint8_t>((tile + count) % 64);
+    Tiles[count] = AddPositionOffset(tile, count);
     ++count;
     rowSum += tile;
     if (++inRow == kRowDataTiles) {
-      Tiles[count] = static_cast<std::uint8_t>((rowSum + count) % 64);
+      Tiles[count] = AddPositionOffset(rowSum, count);
       ++count;
       rowSum = 0;
       inRow = 0;
@@ -281,21 +235,34 @@ std::string TVelmaraPasswordDecoder::DecodePassword(TPasswordType type, std::str
   std::memcpy(static_cast<void*>(Characters), data->Characters, kCharacterAreaSize);
 
   // Characters are counted and named as the user sees them, not as bytes.
-  const bool ascii = std::all_of(text.begin(), text.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  const std::size_t characters = ascii ? text.size() : Utf8CharCount(text);
-  if (characters > kMaxTiles) return kWrongLengthMessage;
-  TileCount = static_cast<std::int32_t>(characters);
-  for (std::size_t i = 0; i < characters; ++i) {
-    const std::size_t length = ascii ? 1 : Utf8CharLength(text);
-    const std::uint8_t tile =
-        length == 1 ? kCharToTile[static_cast<unsigned char>(text[0])] : kInvalidTile;
-    if (tile == kInvalidTile) {
-      return kInvalidCharacterPrefix + std::string(text.substr(0, length)) +
-             kInvalidCharacterSuffix;
+  // Most texts are short and all alphabet characters: map every byte and
+  // test once; anything else takes the character-by-character walk.
+  bool mapped = false;
+  if (text.size() <= kMaxTiles) {
+    unsigned seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      Tiles[i] = kCharToTileTable[static_cast<unsigned char>(text[i])];
+      seen |= Tiles[i];
     }
-    Tiles[i] = tile;
-    text.remove_prefix(length);
+    mapped = (seen & kInvalidTileBit) == 0;
+    TileCount = static_cast<std::int32_t>(text.size());
+  }
+  if (!mapped) {
+    std::memset(Tiles, 0, sizeof Tiles);
+    const std::size_t characters = Utf8CharCount(text);
+    if (characters > kMaxTiles) return kWrongLengthMessage;
+    TileCount = static_cast<std::int32_t>(characters);
+    for (std::size_t i = 0; i < characters; ++i) {
+      const std::size_t length = Utf8CharLength(text);
+      const std::uint8_t tile =
+          length == 1 ? kCharToTileTable[static_cast<unsigned char>(text[0])] : kInvalidTile;
+      if (tile == kInvalidTile) {
+        return kInvalidCharacterPrefix + std::string(text.substr(0, length)) +
+               kInvalidCharacterSuffix;
+      }
+      Tiles[i] = tile;
+      text.remove_prefix(length);
+    }
   }
 
   const std::string rows = CheckRows();
@@ -317,16 +284,14 @@ std::string TVelmaraPasswordDecoder::DecodePassword(TPasswordType type, std::str
 
 std::string TVelmaraPasswordDecoder::CheckRows() {
   const auto count = static_cast<std::size_t>(TileCount);
-  for (std::size_t i = 0; i < count; ++i) Tiles[i] = static_cast<std::uint8_t>((Tiles[i] - i) & 63);
+  RemovePositionOffsets(Tiles, count);
 
   // Only complete rows carry a check tile; the row list is built in row order.
   std::string mistakes;
-  for (std::size_t r = 0; kRowLength * r + kRowDataTiles < count; ++r) {
-    unsigned sum = 0;
-    for (std::size_t k = 0; k < kRowDataTiles; ++k) sum += Tiles[kRowLength * r + k];
-    if (Tiles[kRowLength * r + kRowDataTiles] != sum % 64) {
+  for (std::size_t r = 0; r < CompleteRows(count); ++r) {
+    const std::uint8_t* row = Tiles + kRowLength * r;
+    if (row[kRowDataTiles] != RowCheckValue(row))
       mistakes += ", row " + std::to_string(r % 5 + 1) + " on page " + std::to_string(r / 5 + 1);
-    }
   }
   if (!mistakes.empty()) return kRowMistakeHeading + mistakes.substr(2);
 
@@ -339,21 +304,15 @@ std::string TVelmaraPasswordDecoder::CheckRows() {
   const std::size_t byteCount = DataBytes(type) + kCheckValueBytes;
   ByteCount = static_cast<std::int32_t>(byteCount);
 
-  // Join the data tiles, four to three bytes; the padding bits after the
-  // last whole byte are dropped.
+  // Drop the row check tiles, then join four tiles to three bytes.
   std::uint8_t dataTiles[kMaxTiles + 3] = {};
   std::size_t dataCount = 0;
-  for (std::size_t i = 0; i < count; ++i)
-    if (i % kRowLength != kRowDataTiles) dataTiles[dataCount++] = Tiles[i];
-  for (std::size_t t = 0, byte = 0; t < dataCount; t += 4, byte += 3) {
-    const std::uint32_t bits = static_cast<std::uint32_t>(dataTiles[t]) << 18 |
-                               static_cast<std::uint32_t>(dataTiles[t + 1]) << 12 |
-                               static_cast<std::uint32_t>(dataTiles[t + 2]) << 6 | dataTiles[t + 3];
-    for (std::size_t k = 0; k < 3 && byte + k < byteCount; ++k)
-      PasswordBytes[byte + k] = static_cast<std::uint8_t>(bits >> (16 - 8 * k));
-  }
-
-  for (std::size_t i = 0; i + 1 < byteCount; ++i) PasswordBytes[i] ^= PasswordBytes[byteCount - 1];
+  std::size_t start = 0;
+  for (; start + kRowLength <= count; start += kRowLength, dataCount += kRowDataTiles)
+    std::memcpy(dataTiles + dataCount, Tiles + start, kRowDataTiles);
+  std::memcpy(dataTiles + dataCount, Tiles + start, count - start);  // a last, unchecked part row
+  JoinDataTiles(dataTiles, PasswordBytes, byteCount);
+  ScrambleWithLastByte(PasswordBytes, byteCount);
   return {};
 }
 
@@ -387,24 +346,39 @@ void TVelmaraPasswordDecoder::UnpackData() {
   }
   if (type == ptBronze) return;
 
-  BitReader stats(PasswordBytes + StatsByte(type));
+  // Every field below lies well inside the 175-byte buffer, so each is read
+  // with one eight-byte load (ReadBitsAt).
+  const std::uint8_t* stats = PasswordBytes + StatsByte(type);
+  std::size_t bit = 0;
+  auto next = [&](int width) {
+    const std::uint32_t value = ReadBitsAt(stats, bit, width);
+    bit += static_cast<std::size_t>(width);
+    return value;
+  };
   for (TCharacterRecord& c : Characters) {
-    c.HP = static_cast<std::uint16_t>(stats.Get(kHpBits));
-    c.PP = static_cast<std::uint16_t>(stats.Get(kPpBits));
-    c.Attack = static_cast<std::uint16_t>(stats.Get(kAttackBits));
-    c.Defense = static_cast<std::uint16_t>(stats.Get(kDefenseBits));
-    c.Agility = static_cast<std::uint16_t>(stats.Get(kAgilityBits));
-    c.Luck = static_cast<std::uint8_t>(stats.Get(kLuckBits));
+    c.HP = static_cast<std::uint16_t>(next(kHpBits));
+    c.PP = static_cast<std::uint16_t>(next(kPpBits));
+    c.Attack = static_cast<std::uint16_t>(next(kAttackBits));
+    c.Defense = static_cast<std::uint16_t>(next(kDefenseBits));
+    c.Agility = static_cast<std::uint16_t>(next(kAgilityBits));
+    c.Luck = static_cast<std::uint8_t>(next(kLuckBits));
   }
   if (type == ptSilver) return;
 
-  const std::uint8_t* items = PasswordBytes + kGoldItemsByte;
-  for (int g = 0; g < kCharacterCount * kSlotsPerCharacter; ++g) {
-    Characters[g / kSlotsPerCharacter].Items[g % kSlotsPerCharacter] =
-        static_cast<std::uint16_t>(BitReader(items, ItemIdBitPosition(g)).Get(kItemIdBits));
+  // Seven identifiers to each group of eight bytes, read as one number.
+  constexpr int kItemCount = kCharacterCount * kSlotsPerCharacter;
+  for (int first = 0; first < kItemCount; first += kItemsPerGroup) {
+    const std::uint64_t group =
+        LoadBigEndian64(PasswordBytes + kGoldItemsByte + ItemIdBitPosition(first) / 8);
+    for (int k = 0; k < kItemsPerGroup && first + k < kItemCount; ++k) {
+      const int g = first + k;
+      Characters[g / kSlotsPerCharacter].Items[g % kSlotsPerCharacter] = static_cast<std::uint16_t>(
+          group >> (kItemGroupBits - kItemIdBits * (k + 1)) & kItemIdMask);
+    }
   }
 
-  BitReader quantities(PasswordBytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
+  const std::uint8_t* quantities = PasswordBytes + kGoldQuantitiesByte;
+  std::size_t quantityBit = kGoldQuantitiesFirstBit;
   for (TCharacterRecord& c : Characters) {
     // A quantity goes to the last slot holding its item, and is dropped when
     // no slot does.
@@ -415,7 +389,8 @@ void TVelmaraPasswordDecoder::UnpackData() {
       if (t >= 0) lastSlot[t] = slot;
     }
     for (int t = 0; t < kStackableItemCount; ++t) {
-      const auto field = quantities.Get(kQuantityBits);
+      const auto field = ReadBitsAt(quantities, quantityBit, kQuantityBits);
+      quantityBit += kQuantityBits;
       if (lastSlot[t] >= 0)
         c.Items[lastSlot[t]] = MakeItemWord(kStackableItems[t], static_cast<int>(field) + 1);
     }

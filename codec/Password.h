@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "CheckValue.h"
 #include "PasswordData.h"
 #include "PasswordFormat.h"
 
@@ -22,11 +23,6 @@ class EPasswordError : public std::runtime_error {
 // the type by length report a length that fits no type with it too.
 inline constexpr char kWrongLengthMessage[] =
     "Cannot import password:  Password has the wrong number of characters.";
-
-// The password check value: a CRC-like sum that subtracts 0x1021 where a
-// CRC-16 would XOR it. The sequel checks it bit for bit. "abc" gives 0xBE55;
-// an empty sequence gives 0.
-std::uint16_t CheckValue(const std::uint8_t* bytes, std::size_t count);
 
 // Shared buffers of the encoder and decoder: the packed password bytes, the
 // tiles and the working copies of the record (character records first).

@@ -107,6 +107,10 @@ TEST_F(Decoder, NamesTheFirstInvalidCharacterWhole) {
     std::string text = Changed(gold, 3).substr(0, 259) + c.replacement;
     EXPECT_EQ(Decode(ptGold, text),
               "Cannot import password:  Invalid password character \"" + c.named + "\" found.");
+    // The same in a text short enough in bytes to be read a byte at a time first.
+    const std::string bronze = Password(ptBronze);
+    EXPECT_EQ(Decode(ptBronze, bronze.substr(0, 4) + c.replacement + bronze.substr(5)),
+              "Cannot import password:  Invalid password character \"" + c.named + "\" found.");
   }
 }
 
