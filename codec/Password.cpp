@@ -31,12 +31,6 @@ std::size_t StatsByte(std::int32_t type) {
   return type == ptGold ? kGoldStatsByte : kSilverStatsByte;
 }
 
-// Bit position of Gold item identifier g: seven 9-bit values to each 64-bit group.
-std::size_t ItemIdBitPosition(int g) {
-  return static_cast<std::size_t>(kItemGroupBits * (g / kItemsPerGroup) +
-                                  kItemIdBits * (g % kItemsPerGroup));
-}
-
 // Item identifier -> position in a table of identifiers, or -1. The encoder
 // looks up all 60 slots on every password, so these are direct tables.
 template <std::size_t N>
@@ -149,7 +143,7 @@ int TVelmaraPasswordEncoder::PackData() {
     std::uint8_t* items = PasswordBytes + kGoldItemsByte;
     for (int g = 0; g < kCharacterCount * kSlotsPerCharacter; ++g) {
       const std::uint16_t word = Characters[g / kSlotsPerCharacter].Items[g % kSlotsPerCharacter];
-      BitWriter(items, ItemIdBitPosition(g)).Put(ItemId(word), kItemIdBits);
+      BitWriter(items, GoldItemBitPosition(g)).Put(ItemId(word), kItemIdBits);
     }
 
     BitWriter quantities(PasswordBytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
@@ -369,7 +363,7 @@ void TVelmaraPasswordDecoder::UnpackData() {
   constexpr int kItemCount = kCharacterCount * kSlotsPerCharacter;
   for (int first = 0; first < kItemCount; first += kItemsPerGroup) {
     const std::uint64_t group =
-        LoadBigEndian64(PasswordBytes + kGoldItemsByte + ItemIdBitPosition(first) / 8);
+        LoadBigEndian64(PasswordBytes + kGoldItemsByte + GoldItemBitPosition(first) / 8);
     for (int k = 0; k < kItemsPerGroup && first + k < kItemCount; ++k) {
       const int g = first + k;
       Characters[g / kSlotsPerCharacter].Items[g % kSlotsPerCharacter] = static_cast<std::uint16_t>(

@@ -50,6 +50,7 @@ constexpr int kDjinnBitsPerElement = 7;
 // Statistics block: 30 bytes, 60 bits per character.
 constexpr std::size_t kGoldStatsByte = 8;
 constexpr std::size_t kSilverStatsByte = 9;
+constexpr std::size_t kStatsBlockBytes = 30;
 constexpr int kHpBits = 11, kPpBits = 11, kAttackBits = 10, kDefenseBits = 10, kAgilityBits = 10,
               kLuckBits = 8;
 constexpr int kStatsBitsPerCharacter =
@@ -62,17 +63,35 @@ constexpr std::size_t kGoldItemsByte = 39;
 constexpr int kItemIdBits = 9;
 constexpr int kItemsPerGroup = 7;
 constexpr int kItemGroupBits = 64;
+// Bit position of item identifier g (0..59) in the region from byte 39.
+constexpr std::size_t GoldItemBitPosition(int g) {
+  return static_cast<std::size_t>(kItemGroupBits * (g / kItemsPerGroup) +
+                                  kItemIdBits * (g % kItemsPerGroup));
+}
 // Gold quantities: 92 five-bit values, starting at bit 4 of byte 107.
 constexpr std::size_t kGoldQuantitiesByte = 107;
 constexpr int kGoldQuantitiesFirstBit = 4;
 constexpr int kQuantityBits = 5;
 // Gold coins: the low 24 bits, high byte first.
 constexpr std::size_t kGoldCoinsByte = 165;
+constexpr std::size_t kGoldCoinsBytes = 3;
+// The encoder leaves byte 38 (between the statistics and the items), the last
+// bit of every item group and bytes 168..172 (after the coins) zero, and so
+// bits 6 and 7 of the side-quest byte.
+constexpr std::size_t kGoldUnusedByte = kGoldStatsByte + kStatsBlockBytes;
+static_assert(kGoldUnusedByte + 1 == kGoldItemsByte);
+constexpr std::size_t kGoldUnusedTailByte = kGoldCoinsByte + kGoldCoinsBytes;
+constexpr std::uint8_t kSideQuestBitsMask = 0x3F;
 
 // Stat bounds the sequel accepts; larger values are lowered in the encoder's copy.
 constexpr std::uint16_t kMaxHpPp = 1999;
 constexpr std::uint16_t kMaxAttackDefenseAgility = 999;
 constexpr std::uint8_t kMaxLuck = 99;
 constexpr std::uint8_t kMaxLevel = 99;
+constexpr std::uint8_t kMinLevel = 1;
+// What the window lets a user enter: Attack, Defense and Agility up to 511,
+// coins up to 999999.
+constexpr std::uint16_t kWindowMaxAttackDefenseAgility = 511;
+constexpr std::uint32_t kWindowMaxCoins = 999999;
 
 }  // namespace velmara

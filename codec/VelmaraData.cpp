@@ -212,6 +212,19 @@ std::vector<ItemName> BuildItemNames() {
   return names;
 }
 
+bool IsItemInTable(std::uint16_t id) {
+  static const auto present = [] {
+    std::array<bool, kItemIdMask + 1> table{};
+    for (std::string_view row : kItemTable) {
+      unsigned value = 0;
+      std::from_chars(row.data(), row.data() + 4, value, 16);
+      table[value] = true;
+    }
+    return table;
+  }();
+  return id < present.size() && present[id];
+}
+
 std::string ItemDisplayName(const std::vector<ItemName>& names, std::uint16_t id) {
   if (id < names.size()) return names[id].name;
   return "?? (" + std::to_string(id) + ")";

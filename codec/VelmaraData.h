@@ -25,6 +25,9 @@ struct ItemName {
 // identifiers the table skips, an empty name for item 0.
 std::vector<ItemName> BuildItemNames();
 
+// Whether the item table has a row for `id` (0, the empty slot, included).
+bool IsItemInTable(std::uint16_t id);
+
 // Name of item `id` as the item-name list gives it, "?? (id)" past its end.
 std::string ItemDisplayName(const std::vector<ItemName>& names, std::uint16_t id);
 

@@ -9,7 +9,7 @@ set -euo pipefail
 pw=$1
 corpus=$2
 rm -rf "$corpus"
-mkdir -p "$corpus/fuzz_decode" "$corpus/fuzz_paste" "$corpus/fuzz_save_scan"
+mkdir -p "$corpus/fuzz_decode" "$corpus/fuzz_paste" "$corpus/fuzz_repair" "$corpus/fuzz_save_scan"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -29,6 +29,11 @@ for record in 0 1 2 3; do
     "$pw" encode --groups --type "$type" "$tmp/record$record" >"$corpus/fuzz_paste/groups-$seed"
     cp "$tmp/password" "$corpus/fuzz_paste/bare-$seed"
     { printf "\\x$byte"; cat "$tmp/password"; } >"$corpus/fuzz_decode/zero-record-$seed"
+    # fuzz_repair reads the same type byte; a seed with one character changed,
+    # one with a character missing and one as it is.
+    cp "$corpus/fuzz_decode/zero-record-$seed" "$corpus/fuzz_repair/valid-$seed"
+    { printf "\\x$byte"; sed 's/^\(...\)./\1O/' "$tmp/password"; } >"$corpus/fuzz_repair/outside-$seed"
+    { printf "\\x$byte"; cut -c 2- "$tmp/password"; } | tr -d '\n' >"$corpus/fuzz_repair/missing-$seed"
     # The same password decoded over another record: the untouched fields differ.
     { cat "$tmp/record$(((record + 1) % 4))"; printf "\\x$byte"; cat "$tmp/password"; } \
       >"$corpus/fuzz_decode/over-record-$seed"

@@ -9,6 +9,7 @@
 #include "Alphabet.h"
 #include "PasswordData.h"
 #include "PasswordFormat.h"
+#include "VelmaraData.h"
 
 namespace velmara::testing {
 
@@ -63,6 +64,26 @@ inline TPasswordData RandomRecord(std::uint32_t seed, bool anyBytes = false) {
       c.Djinn[e] = e == i ? static_cast<std::uint32_t>(pick(0, 127)) : 0;
   }
   data.Coins = static_cast<std::uint32_t>(pick(0, 999999));
+  return data;
+}
+
+// A party the window could have made: RandomRecord's fields, every slot an
+// item of the item table, quantities only on stackable items, and random
+// side quests.
+inline TPasswordData PlausibleRecord(std::uint32_t seed) {
+  TPasswordData data = RandomRecord(seed);
+  std::mt19937 rng(seed ^ 0x5EEDu);
+  std::memset(data.EventFlags, 0, sizeof data.EventFlags);
+  for (std::uint16_t flag : kSideQuestFlags) SetEventFlag(data, flag, rng() % 2 == 0);
+  for (TCharacterRecord& c : data.Characters) {
+    for (std::uint16_t& word : c.Items) {
+      const std::string_view row = kItemTable[rng() % kItemTable.size()];
+      std::uint16_t id = 0;
+      for (char digit : row.substr(0, 4))
+        id = static_cast<std::uint16_t>(id * 16 + (digit <= '9' ? digit - '0' : digit - 'A' + 10));
+      word = MakeItemWord(id, IsStackableItem(id) ? static_cast<int>(rng() % 32) + 1 : 1);
+    }
+  }
   return data;
 }
 

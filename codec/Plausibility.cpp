@@ -1,0 +1,109 @@
+#include "Plausibility.h"
+
+#include <cstring>
+
+#include "BitStream.h"
+#include "PasswordData.h"
+#include "PasswordTiles.h"
+#include "VelmaraData.h"
+
+namespace velmara {
+
+namespace {
+
+bool LevelsPlausible(const std::uint8_t* bytes) {
+  const std::uint32_t levels = bytes[kLevelsByte] | bytes[kLevelsByte + 1] << 8 |
+                               bytes[kLevelsByte + 2] << 16 |
+                               static_cast<std::uint32_t>(bytes[kLevelsByte + 3] & 0xF0) << 20;
+  for (int i = 0; i < kCharacterCount; ++i) {
+    const std::uint32_t level = levels >> (kLevelBits * i) & 0x7F;
+    if (level < kMinLevel || level > kMaxLevel) return false;
+  }
+  return (bytes[kSideQuestByte] & ~kSideQuestBitsMask) == 0;
+}
+
+bool StatisticsPlausible(const std::uint8_t* block) {
+  std::size_t bit = 0;
+  auto next = [&](int width) {
+    const std::uint32_t value = ReadBitsAt(block, bit, width);
+    bit += static_cast<std::size_t>(width);
+    return value;
+  };
+  for (int i = 0; i < kCharacterCount; ++i) {
+    const std::uint32_t hp = next(kHpBits), pp = next(kPpBits), attack = next(kAttackBits),
+                        defense = next(kDefenseBits), agility = next(kAgilityBits),
+                        luck = next(kLuckBits);
+    if (hp > kMaxHpPp || pp > kMaxHpPp || attack > kWindowMaxAttackDefenseAgility ||
+        defense > kWindowMaxAttackDefenseAgility || agility > kWindowMaxAttackDefenseAgility ||
+        luck > kMaxLuck)
+      return false;
+  }
+  return true;
+}
+
+bool GoldInventoryPlausible(const std::uint8_t* bytes) {
+  if (bytes[kGoldUnusedByte] != 0) return false;
+  for (std::size_t b = kGoldUnusedTailByte; b < DataBytes(ptGold); ++b)
+    if (bytes[b] != 0) return false;
+
+  const std::uint8_t* items = bytes + kGoldItemsByte;
+  constexpr int kItemCount = kCharacterCount * kSlotsPerCharacter;
+  std::uint16_t ids[kItemCount];
+  for (int g = 0; g < kItemCount; ++g) {
+    const std::size_t position = GoldItemBitPosition(g);
+    ids[g] = static_cast<std::uint16_t>(ReadBitsAt(items, position, kItemIdBits));
+    if (!IsItemInTable(ids[g])) return false;
+    // The bit after a full group's seventh identifier is unused.
+    if (g % kItemsPerGroup == kItemsPerGroup - 1 &&
+        ReadBitsAt(items, position + kItemIdBits, 1) != 0)
+      return false;
+  }
+
+  std::size_t bit = kGoldQuantitiesFirstBit;
+  for (int c = 0; c < kCharacterCount; ++c) {
+    for (std::uint16_t stackable : kStackableItems) {
+      const std::uint32_t field = ReadBitsAt(bytes + kGoldQuantitiesByte, bit, kQuantityBits);
+      bit += kQuantityBits;
+      bool held = false;
+      for (int slot = 0; slot < kSlotsPerCharacter; ++slot)
+        held |= ids[c * kSlotsPerCharacter + slot] == stackable;
+      if (field != 0 && !held) return false;
+    }
+  }
+
+  const std::uint32_t coins = static_cast<std::uint32_t>(bytes[kGoldCoinsByte]) << 16 |
+                              bytes[kGoldCoinsByte + 1] << 8 | bytes[kGoldCoinsByte + 2];
+  return coins <= kWindowMaxCoins;
+}
+
+}  // namespace
+
+bool IsPlausiblePassword(TPasswordType type, const std::uint8_t* values) {
+  const std::size_t length = PasswordLength(type);
+  std::uint8_t dataTiles[kMaxTiles + 3] = {};
+  std::size_t dataCount = 0;
+  for (std::size_t i = 0; i < length; ++i)
+    if (!IsRowCheckPosition(i)) dataTiles[dataCount++] = values[i];
+  const std::size_t byteCount = DataBytes(type) + kCheckValueBytes;
+  // The last data tile's bits past the last byte are padding.
+  const std::size_t paddingBits = dataCount * kTileBits - byteCount * 8;
+  if ((dataTiles[dataCount - 1] & ((1u << paddingBits) - 1)) != 0) return false;
+
+  // Eight spare zero bytes let every field be read with one eight-byte load.
+  std::uint8_t bytes[kMaxPasswordBytes + 8] = {};
+  JoinDataTiles(dataTiles, bytes, byteCount);
+  ScrambleWithLastByte(bytes, byteCount);
+
+  if (!LevelsPlausible(bytes)) return false;
+  switch (type) {
+    case ptGold:
+      return StatisticsPlausible(bytes + kGoldStatsByte) && GoldInventoryPlausible(bytes);
+    case ptSilver:
+      return StatisticsPlausible(bytes + kSilverStatsByte);
+    case ptBronze:
+      return true;
+  }
+  return false;
+}
+
+}  // namespace velmara
