@@ -10,7 +10,9 @@
 #include "CliParse.h"
 #include "PartySummary.h"
 #include "Password.h"
+#include "PasswordRepair.h"
 #include "PasswordText.h"
+#include "RepairReport.h"
 #include "SaveFile.h"
 
 namespace velmara {
@@ -51,6 +53,29 @@ void Decode(const CliOptions& options, std::istream& in, std::ostream& out) {
     WriteRecord(*options.output, data, out);
   else
     out << PartySummaryText(data);
+}
+
+// Cleaned and measured as for decode. With "auto" the type comes from the
+// length, one character either way counting as that type's length.
+void Repair(const CliOptions& options, std::istream& in, std::ostream& out) {
+  const std::string raw = options.input == kStdStream ? ReadPasswordText(in) : options.input;
+  const std::string cleaned =
+      CleanPasswordText(QString::fromUtf8(raw.data(), qsizetype(raw.size()))).toStdString();
+  const auto characters =
+      static_cast<std::size_t>(PasswordCharCount(QString::fromStdString(cleaned)));
+  std::optional<TPasswordType> type = options.type;
+  if (!type) type = RepairTypeForLength(characters);
+  if (!type)
+    throw CliRejection("velmara-pw: " + std::to_string(characters) +
+                       " characters is no password length, nor one away from one (16, 61 or "
+                       "260)");
+
+  const RepairResult result = RepairPassword(*type, cleaned, options.max);
+  if (result.candidates.empty()) throw CliRejection(RepairFailureReason(result, *type, characters));
+  if (options.json)
+    out << RepairCandidatesJson(result).dump(2) << '\n';
+  else
+    out << RepairCandidatesText(result);
 }
 
 void Show(const CliOptions& options, std::istream& in, std::ostream& out) {
@@ -115,6 +140,8 @@ void Run(const CliOptions& options, std::istream& in, std::ostream& out) {
       return Encode(options, in, out);
     case CliCommand::Decode:
       return Decode(options, in, out);
+    case CliCommand::Repair:
+      return Repair(options, in, out);
     case CliCommand::Show:
       return Show(options, in, out);
     case CliCommand::Slots:

@@ -2,6 +2,7 @@
 // read by the commands.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -9,20 +10,21 @@
 
 namespace velmara {
 
-enum class CliCommand { Encode, Decode, Show, Slots, Extract, Tiles };
+enum class CliCommand { Encode, Decode, Repair, Show, Slots, Extract, Tiles };
 
 // The name that stands for standard input or standard output.
 inline constexpr const char* kStdStream = "-";
 
 struct CliOptions {
   CliCommand command = CliCommand::Show;
-  // Password type; nullopt for decode's "auto" (the type follows the length).
+  // Password type; nullopt for "auto" (decode and repair: the type follows the length).
   std::optional<TPasswordType> type = ptGold;
   // FILE, SAVE or TEXT; "-" reads standard input.
   std::string input = kStdStream;
   std::optional<std::string> base;    // decode --base FILE
   std::optional<std::string> output;  // -o OUT; "-" writes standard output
-  bool json = false;                  // show --json
+  bool json = false;                  // show --json, repair --json
+  std::size_t max = 5;                // repair --max N
   bool groups = false;                // encode --groups
   int block = 0;                      // extract --block N
 };

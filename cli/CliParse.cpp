@@ -9,6 +9,7 @@ namespace velmara {
 const char* const kUsage =
     "usage: velmara-pw encode [--type gold|silver|bronze] [--groups] [FILE]\n"
     "       velmara-pw decode [--type auto|gold|silver|bronze] [--base FILE] [-o OUT] [TEXT]\n"
+    "       velmara-pw repair [--type auto|gold|silver|bronze] [--max N] [--json] [TEXT]\n"
     "       velmara-pw show [--json] FILE\n"
     "       velmara-pw slots SAVE\n"
     "       velmara-pw extract SAVE --block N -o OUT\n"
@@ -17,6 +18,9 @@ const char* const kUsage =
     "input or output. Run 'velmara-pw --help' or 'velmara-pw COMMAND --help' for more.\n";
 
 namespace {
+
+// More than any search finds; the bound only keeps --max a sensible number.
+constexpr std::size_t kMaxRepairCandidates = 1000;
 
 const std::map<std::string, TPasswordType> kTypeNames = {
     {"gold", ptGold}, {"silver", ptSilver}, {"bronze", ptBronze}};
@@ -42,6 +46,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   CliOptions options;
   std::string type_name = "gold";
   std::string decode_type_name = "auto";
+  std::string repair_type_name = "auto";
   std::string base, output;
 
   auto* encode = app.add_subcommand("encode", "Print the password made from a password data file");
@@ -59,6 +64,21 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   auto* decode_output = decode->add_option(
       "-o,--output", output, "Write the 2608-byte record here ('-' for standard output)");
   decode->add_option("TEXT", options.input, "Password text, '-' for standard input")
+      ->capture_default_str();
+
+  auto* repair = app.add_subcommand(
+      "repair",
+      "Find the passwords that mistyped text was meant to be: up to three rows with one wrong "
+      "character each, two neighbours swapped, a swap and one wrong character, or one character "
+      "missing or too many. Prints one password a line, best first");
+  AddTypeOption(*repair, repair_type_name, true);
+  repair->add_option("--max", options.max, "Print at most N candidates")
+      ->check(CLI::Range(std::size_t{1}, kMaxRepairCandidates))
+      ->capture_default_str();
+  repair->add_flag("--json", options.json,
+                   "Print a JSON array of {password, plausible, changes: [{position, page, row, "
+                   "from, to, kind}]}");
+  repair->add_option("TEXT", options.input, "Password text, '-' for standard input")
       ->capture_default_str();
 
   auto* show = app.add_subcommand("show", "Summarise the party of a password data file");
@@ -111,6 +131,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       return parsed;
     }
     if (decode_output->count() > 0) options.output = output;
+  } else if (repair->parsed()) {
+    options.command = CliCommand::Repair;
+    options.type = repair_type_name == "auto"
+                       ? std::nullopt
+                       : std::optional<TPasswordType>(kTypeNames.at(repair_type_name));
   } else if (show->parsed()) {
     options.command = CliCommand::Show;
   } else if (slots->parsed()) {

@@ -23,6 +23,11 @@ TEST(CliUsage, MalformedCommandLinesExitWithStatus2AndTheUsage) {
       {"extract", "game.sav", "--block", "three", "-o", "out.dat"},
       {"tiles"},
       {"show", "--json"},
+      {"repair", "--max", "0", "ABC"},
+      {"repair", "--max", "many", "ABC"},
+      {"repair", "--type", "platinum", "ABC"},
+      {"repair", "ABCDE", "FGHIJ"},
+      {"repair", "--groups", "ABC"},
   };
   for (const auto& args : cases) {
     std::string line;
