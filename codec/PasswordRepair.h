@@ -99,7 +99,9 @@ constexpr std::size_t kDefaultRepairCandidates = 5;
 // as the window does on paste); any bytes are accepted. The text may be one
 // character shorter or longer than the type's length. Each returned
 // candidate has been accepted by the decoder. The time taken is bounded for
-// any input: a text of the wrong length is refused after counting it.
+// any input (a few milliseconds at most): a text of the wrong length is
+// refused after counting it. Holds no state between calls; calls from
+// several threads at once are safe.
 RepairResult RepairPassword(TPasswordType type, std::string_view text,
                             std::size_t maxCandidates = kDefaultRepairCandidates);
 
