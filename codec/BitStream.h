@@ -97,10 +97,16 @@ class BitReader {
 
 // The eight bytes at `bytes` as one big-endian number.
 inline std::uint64_t LoadBigEndian64(const std::uint8_t* bytes) {
+#if defined(__GNUC__) || defined(__clang__)
   std::uint64_t value;
   std::memcpy(&value, bytes, sizeof value);
   if constexpr (std::endian::native == std::endian::little) value = __builtin_bswap64(value);
   return value;
+#else
+  std::uint64_t value = 0;
+  for (int k = 0; k < 8; ++k) value = value << 8 | bytes[k];
+  return value;
+#endif
 }
 
 // The `width` bits at bit position `position` of `region`, read with one
