@@ -23,7 +23,7 @@ bool JoinedBytesPass(const std::uint8_t* dataTiles, std::size_t byteCount) {
   JoinDataTiles(dataTiles, bytes, byteCount);
   ScrambleWithLastByte(bytes, byteCount);
   const auto stored = static_cast<std::uint16_t>(bytes[byteCount - 2] << 8 | bytes[byteCount - 1]);
-  return CheckValue(bytes, byteCount - kCheckValueBytes) == stored;
+  return CheckValueMatches(bytes, byteCount - kCheckValueBytes, stored);
 }
 
 }  // namespace

@@ -20,28 +20,28 @@ constexpr std::uint16_t EightSteps(std::uint32_t c) {
   return static_cast<std::uint16_t>(c);
 }
 
-// The inverse of EightSteps. A step doubles the state, which leaves it even,
-// and subtracts the odd constant only when the top bit was set, so the
-// parity of the result tells which it was.
-constexpr std::uint16_t EightStepsBack(std::uint32_t c) {
-  for (int step = 0; step < 8; ++step) {
-    if (c & 1)
-      c = (((c + kSubtrahend) & 0xFFFF) >> 1) | kTopBit;
-    else
-      c >>= 1;
-  }
-  return static_cast<std::uint16_t>(c);
-}
-
-static_assert(EightStepsBack(EightSteps(0x1234)) == 0x1234);
-static_assert(EightStepsBack(EightSteps(0xFFFF)) == 0xFFFF);
-
 // Built on first use: a compile-time table would exceed the constant
 // evaluation limits of some compilers.
 const std::uint16_t* StepTable() {
   static std::array<std::uint16_t, 0x10000> table;
   static const bool filled = [] {
     for (std::uint32_t c = 0; c < table.size(); ++c) table[c] = EightSteps(c);
+    return true;
+  }();
+  (void)filled;
+  return table.data();
+}
+
+// The inverse of StepTable, built on first use like it. Eight steps are a
+// permutation of the states: a step doubles the state, which leaves it even,
+// and subtracts the odd constant only when the top bit was set, so the
+// result's parity tells which happened and the step can be undone.
+const std::uint16_t* BackStepTable() {
+  static std::array<std::uint16_t, 0x10000> table;
+  static const bool filled = [] {
+    const std::uint16_t* forward = StepTable();
+    for (std::uint32_t c = 0; c < table.size(); ++c)
+      table[forward[c]] = static_cast<std::uint16_t>(c);
     return true;
   }();
   (void)filled;
@@ -59,10 +59,23 @@ std::uint16_t AdvanceCheckValue(std::uint16_t state, const std::uint8_t* bytes, 
 }
 
 std::uint16_t RetreatCheckValue(std::uint16_t state, const std::uint8_t* bytes, std::size_t count) {
+  const std::uint16_t* back = BackStepTable();
   std::uint32_t c = state;
-  for (std::size_t i = count; i-- > 0;)
-    c = EightStepsBack(c) ^ (static_cast<std::uint32_t>(bytes[i]) << 8);
+  for (std::size_t i = count; i-- > 0;) c = back[c] ^ (static_cast<std::uint32_t>(bytes[i]) << 8);
   return static_cast<std::uint16_t>(c);
+}
+
+bool CheckValueMatches(const std::uint8_t* bytes, std::size_t count, std::uint16_t expected) {
+  const std::uint16_t* forward = StepTable();
+  const std::uint16_t* back = BackStepTable();
+  std::uint32_t head = kCheckValueStart, tail = StateOfCheckValue(expected);
+  std::size_t i = 0, j = count;
+  for (; i + 1 < j; ++i, --j) {
+    head = forward[head ^ (static_cast<std::uint32_t>(bytes[i]) << 8)];
+    tail = back[tail] ^ (static_cast<std::uint32_t>(bytes[j - 1]) << 8);
+  }
+  if (i < j) head = forward[head ^ (static_cast<std::uint32_t>(bytes[i]) << 8)];
+  return head == tail;
 }
 
 std::uint16_t CheckValue(const std::uint8_t* bytes, std::size_t count) {

@@ -34,4 +34,9 @@ std::uint16_t AdvanceCheckValue(std::uint16_t state, const std::uint8_t* bytes, 
 // The state before `count` bytes that AdvanceCheckValue turns into `state`.
 std::uint16_t RetreatCheckValue(std::uint16_t state, const std::uint8_t* bytes, std::size_t count);
 
+// CheckValue(bytes, count) == expected, found by running forward from the
+// start over the first half and back from `expected` over the second half:
+// two independent chains of table look-ups instead of one twice as long.
+bool CheckValueMatches(const std::uint8_t* bytes, std::size_t count, std::uint16_t expected);
+
 }  // namespace velmara

@@ -268,7 +268,7 @@ std::string TVelmaraPasswordDecoder::DecodePassword(TPasswordType type, std::str
   const auto n = static_cast<std::size_t>(ByteCount);
   const auto stored = static_cast<std::uint16_t>(PasswordBytes[n - 2] << 8 | PasswordBytes[n - 1]);
   ByteCount = static_cast<std::int32_t>(n - kCheckValueBytes);
-  if (stored != CheckValue(PasswordBytes, n - kCheckValueBytes)) return kBadCheckValue;
+  if (!CheckValueMatches(PasswordBytes, n - kCheckValueBytes, stored)) return kBadCheckValue;
 
   UnpackData();
   std::memcpy(data, GeneralArea, kGeneralAreaSize);

@@ -33,5 +33,18 @@ TEST(CheckValue, RunningStateResumesAndWalksBack) {
   EXPECT_EQ(StateOfCheckValue(CheckValueOfState(0x1234)), 0x1234);
 }
 
+// The comparison that meets in the middle gives the same answer as
+// computing the value, for every length up to a Gold password's.
+TEST(CheckValue, MatchesAgreesWithTheValue) {
+  std::mt19937 rng(8);
+  std::vector<std::uint8_t> bytes(175);
+  for (std::size_t count = 0; count <= bytes.size(); ++count) {
+    for (auto& b : bytes) b = static_cast<std::uint8_t>(rng());
+    const std::uint16_t value = CheckValue(bytes.data(), count);
+    EXPECT_TRUE(CheckValueMatches(bytes.data(), count, value)) << count;
+    EXPECT_FALSE(CheckValueMatches(bytes.data(), count, value ^ (1u << (rng() % 16)))) << count;
+  }
+}
+
 }  // namespace
 }  // namespace velmara
