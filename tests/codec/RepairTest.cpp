@@ -324,6 +324,39 @@ TEST(Repair, MoreMistakesThanTheModelGiveNoCandidate) {
             RepairOutcome::UnknownType);
 }
 
+// A row passes its check by chance one time in 64, also when it holds a
+// missing or extra character's place; the search must not take the first
+// failing row for the one with the mistake.
+TEST(Repair, AMistakeInARowThatStillChecksIsFound) {
+  TPasswordData party = PlausibleRecord(12);
+  TVelmaraPasswordEncoder encoder;
+  const std::string gold = encoder.MakePassword(ptGold, &party);
+  auto rowChecks = [](const std::string& text, std::size_t r) {
+    std::uint8_t row[kRowLength];
+    for (std::size_t k = 0; k < kRowLength; ++k)
+      row[k] = RemovePositionOffset(
+          CharToTile(static_cast<unsigned char>(text[r * kRowLength + k])), r * kRowLength + k);
+    return row[kRowDataTiles] == RowCheckValue(row);
+  };
+  std::size_t tried = 0;
+  for (std::size_t p = 0; p + kRowLength < gold.size(); ++p) {
+    std::string missing = gold, extra = gold;
+    missing.erase(missing.begin() + static_cast<long>(p));
+    extra.insert(extra.begin() + static_cast<long>(p), gold[(p * 7) % gold.size()]);
+    for (const std::string& typed : {missing, extra}) {
+      const std::size_t r = p / kRowLength;
+      if (!rowChecks(typed, r)) continue;  // the usual case: the mistake's row fails
+      ++tried;
+      SCOPED_TRACE("position " + std::to_string(p + 1) + ", length " +
+                   std::to_string(typed.size()));
+      const RepairResult result = RepairPassword(ptGold, typed, kAll);
+      ASSERT_FALSE(result.candidates.empty());
+      EXPECT_EQ(result.candidates[0].password, gold);
+    }
+  }
+  EXPECT_GT(tried, 0u) << "no mistake whose row still checks";
+}
+
 // Positions are those of the text as typed, in characters: a full-width
 // letter is three bytes but one character. Page and row follow the window.
 TEST(Repair, PositionsCountTypedCharacters) {
