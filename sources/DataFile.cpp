@@ -6,9 +6,9 @@
 
 namespace velmara {
 
-DataFileStatus LoadDataFile(const QString& path, TPasswordData& data) {
+DataFileStatus LoadDataFile(const QString& path, TPasswordData& data, QString* reason) {
   // One byte more than a record tells a longer file from an exact one.
-  const auto bytes = ReadFileHead(path, static_cast<qint64>(kPasswordDataSize) + 1);
+  const auto bytes = ReadFileHead(path, static_cast<qint64>(kPasswordDataSize) + 1, reason);
   if (!bytes) return DataFileStatus::Unreadable;
   if (static_cast<std::size_t>(bytes->size()) != kPasswordDataSize)
     return DataFileStatus::WrongSize;
@@ -16,9 +16,9 @@ DataFileStatus LoadDataFile(const QString& path, TPasswordData& data) {
   return DataFileStatus::Loaded;
 }
 
-bool SaveDataFile(const QString& path, const TPasswordData& data) {
-  return WriteFileAtomically(
-      path, QByteArrayView(reinterpret_cast<const char*>(&data), kPasswordDataSize));
+bool SaveDataFile(const QString& path, const TPasswordData& data, QString* reason) {
+  return WriteWholeFile(
+      path, QByteArrayView(reinterpret_cast<const char*>(&data), kPasswordDataSize), reason);
 }
 
 }  // namespace velmara

@@ -12,11 +12,13 @@ enum class DataFileStatus { Loaded, WrongSize, Unreadable };
 // Reads a data file into `data`. Reads at most one byte past the record size,
 // so a huge file is rejected by its size without being read whole. A path that
 // is not a regular file (a directory, FIFO or device, which may block or never
-// end) is Unreadable. `data` changes only when the result is Loaded.
-DataFileStatus LoadDataFile(const QString& path, TPasswordData& data);
+// end) is Unreadable, and `*reason`, when given, says why. `data` changes only
+// when the result is Loaded.
+DataFileStatus LoadDataFile(const QString& path, TPasswordData& data, QString* reason = nullptr);
 
-// Writes the record through a temporary file renamed over `path` only when
-// complete; false when it could not be written (the old file is untouched).
-bool SaveDataFile(const QString& path, const TPasswordData& data);
+// Writes the record as WriteWholeFile does (FileAccess.h): a regular file is
+// replaced only when complete, a device or FIFO written in place, a directory
+// refused. False, with `*reason` when given, when it could not be written.
+bool SaveDataFile(const QString& path, const TPasswordData& data, QString* reason = nullptr);
 
 }  // namespace velmara

@@ -1,24 +1,98 @@
 #include "FileAccess.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace velmara {
 
-std::optional<QByteArray> ReadFileHead(const QString& path, qint64 maxBytes) {
+namespace {
+
+QString SystemReason(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Sets the reason when the caller asked for one; false for the caller to return.
+bool Fail(QString* reason, const QString& why) {
+  if (reason) *reason = why;
+  return false;
+}
+
+// The type of what `path` names, symbolic links followed; errno when it
+// cannot be examined.
+struct PathType {
+  int error = 0;
+  mode_t mode = 0;
+  bool exists() const { return error == 0; }
+};
+
+PathType TypeOf(const QString& path) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) != 0) return {errno, 0};
+  return {0, status.st_mode};
+}
+
+// Writes all of `bytes`. A write cut short without an error (a file size
+// limit, a full disk) is followed by another, which then fails with the
+// system's reason.
+bool WriteAll(QFileDevice& file, QByteArrayView bytes, QString* reason) {
+  qint64 written = 0;
+  while (written < bytes.size()) {
+    const qint64 count = file.write(bytes.data() + written, bytes.size() - written);
+    if (count <= 0) return Fail(reason, file.errorString());
+    written += count;
+  }
+  return true;
+}
+
+// For a device or a FIFO, replacing it would remove the node itself (as root,
+// a system device), so its content is written as any program writes it.
+bool WriteInPlace(const QString& path, QByteArrayView bytes, QString* reason) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    return Fail(reason, file.errorString());
+  return WriteAll(file, bytes, reason);
+}
+
+bool ReplaceAtomically(const QString& path, QByteArrayView bytes, QString* reason) {
+  // Unbuffered, so that a short or failed write shows in write()'s result: a
+  // buffered write that fails only when commit() flushes it is not noticed by
+  // commit(), which would then rename a truncated file over the target.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    return Fail(reason, file.errorString());
+  // An uncommitted QSaveFile removes its temporary file and leaves `path` alone.
+  if (!WriteAll(file, bytes, reason)) return false;
+  if (!file.commit()) return Fail(reason, file.errorString());
+  return true;
+}
+
+}  // namespace
+
+std::optional<QByteArray> ReadFileHead(const QString& path, qint64 maxBytes, QString* reason) {
+  const auto refuse = [reason](const QString& why) {
+    Fail(reason, why);
+    return std::nullopt;
+  };
   // Opening a FIFO for reading blocks until a writer appears, so the type is
   // checked before the open; the open file is checked again in case the path
   // was replaced in between.
-  if (!QFileInfo(path).isFile()) return std::nullopt;
+  const PathType type = TypeOf(path);
+  if (!type.exists()) return refuse(SystemReason(type.error));
+  if (S_ISDIR(type.mode)) return refuse(SystemReason(EISDIR));
+  if (!S_ISREG(type.mode)) return refuse(kNotARegularFile);
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.isSequential()) return std::nullopt;
+  if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
+  if (file.isSequential()) return refuse(kNotARegularFile);
 
   QByteArray bytes(maxBytes, Qt::Uninitialized);
   qint64 total = 0;
   while (total < maxBytes) {
     const qint64 got = file.read(bytes.data() + total, maxBytes - total);
-    if (got < 0) return std::nullopt;
+    if (got < 0) return refuse(file.errorString());
     if (got == 0) break;
     total += got;
   }
@@ -26,15 +100,17 @@ std::optional<QByteArray> ReadFileHead(const QString& path, qint64 maxBytes) {
   return bytes;
 }
 
-bool WriteFileAtomically(const QString& path, QByteArrayView bytes) {
-  // Unbuffered, so that a short or failed write shows in write()'s result: a
-  // buffered write that fails only when commit() flushes it is not noticed by
-  // commit(), which would then rename a truncated file over the target.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-  // An uncommitted QSaveFile removes its temporary file and leaves `path` alone.
-  if (file.write(bytes.data(), bytes.size()) != bytes.size()) return false;
-  return file.commit();
+bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* reason) {
+  const PathType type = TypeOf(path);
+  if (!type.exists()) {
+    // A new file, or a path whose folder is missing: the atomic writer
+    // creates the one and names the fault of the other.
+    if (type.error == ENOENT) return ReplaceAtomically(path, bytes, reason);
+    return Fail(reason, SystemReason(type.error));
+  }
+  if (S_ISDIR(type.mode)) return Fail(reason, SystemReason(EISDIR));
+  if (S_ISREG(type.mode)) return ReplaceAtomically(path, bytes, reason);
+  return WriteInPlace(path, bytes, reason);
 }
 
 }  // namespace velmara

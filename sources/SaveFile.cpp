@@ -61,8 +61,8 @@ bool ReadSaveBlock(std::span<const std::uint8_t> image, std::size_t offset, TPas
   return true;
 }
 
-std::optional<QByteArray> ReadSaveImage(const QString& path) {
-  return ReadFileHead(path, static_cast<qint64>(kSaveImageSize));
+std::optional<QByteArray> ReadSaveImage(const QString& path, QString* reason) {
+  return ReadFileHead(path, static_cast<qint64>(kSaveImageSize), reason);
 }
 
 }  // namespace velmara

@@ -52,8 +52,8 @@ bool ReadSaveBlock(std::span<const std::uint8_t> image, std::size_t offset, TPas
 
 // Reads at most the first 65,536 bytes of a save file; a longer file is
 // accepted. nullopt when the file cannot be opened or read, or is not a regular
-// file (a directory, FIFO or device).
-std::optional<QByteArray> ReadSaveImage(const QString& path);
+// file (a directory, FIFO or device); then `*reason`, when given, says why.
+std::optional<QByteArray> ReadSaveImage(const QString& path, QString* reason = nullptr);
 
 // The bytes of a retained save image, for the functions above.
 inline std::span<const std::uint8_t> SaveImageBytes(const QByteArray& image) {

@@ -4,8 +4,9 @@
 
 namespace velmara {
 
-bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles]) {
-  return WriteFileAtomically(path, QByteArrayView(reinterpret_cast<const char*>(tiles), kMaxTiles));
+bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles], QString* reason) {
+  return WriteWholeFile(path, QByteArrayView(reinterpret_cast<const char*>(tiles), kMaxTiles),
+                        reason);
 }
 
 }  // namespace velmara

@@ -8,7 +8,10 @@
 
 namespace velmara {
 
-// Writes the 260 tiles atomically; false when the file could not be written.
-bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles]);
+// Writes the 260 tiles as WriteWholeFile does (FileAccess.h): a regular file is
+// replaced only when complete, a device or FIFO written in place, a directory
+// refused. False, with `*reason` when given, when it could not be written.
+bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles],
+                  QString* reason = nullptr);
 
 }  // namespace velmara

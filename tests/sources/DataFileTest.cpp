@@ -14,10 +14,10 @@ class DataFileTest : public test::TempDirTest {
  protected:
   // Loads `path` into a record filled with a pattern, and checks the pattern
   // survives whenever the load does not succeed.
-  DataFileStatus LoadKeepingRecordOnFailure(const QString& path) {
+  DataFileStatus LoadKeepingRecordOnFailure(const QString& path, QString* reason = nullptr) {
     const TPasswordData before = test::PatternRecord(99);
     TPasswordData data = before;
-    const DataFileStatus status = LoadDataFile(path, data);
+    const DataFileStatus status = LoadDataFile(path, data, reason);
     if (status != DataFileStatus::Loaded) {
       EXPECT_EQ(test::BytesOf(data), test::BytesOf(before));
     }
@@ -96,16 +96,22 @@ TEST_F(DataFileTest, HugeSparseFileIsRejectedWithoutBeingReadWhole) {
   EXPECT_EQ(LoadKeepingRecordOnFailure(path), DataFileStatus::WrongSize);
 }
 
-TEST_F(DataFileTest, PathsThatAreNotReadableFilesAreUnreadable) {
+TEST_F(DataFileTest, PathsThatAreNotReadableFilesAreUnreadableAndSayWhy) {
   QDir(DirPath()).mkdir("folder");
+  test::WriteBytes(PathOf("plain"), QByteArray("x"));
   struct Case {
     const char* what;
     QString path;
+    const char* reason;
   };
-  for (const Case& c : {Case{"missing file", PathOf("missing.dat")},
-                        Case{"directory", PathOf("folder")}, Case{"endless device", "/dev/zero"}}) {
+  for (const Case& c : {Case{"missing file", PathOf("missing.dat"), "No such file or directory"},
+                        Case{"below a plain file", PathOf("plain/party.dat"), "Not a directory"},
+                        Case{"directory", PathOf("folder"), "Is a directory"},
+                        Case{"endless device", "/dev/zero", "Not a regular file"}}) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(LoadKeepingRecordOnFailure(c.path), DataFileStatus::Unreadable);
+    QString reason;
+    EXPECT_EQ(LoadKeepingRecordOnFailure(c.path, &reason), DataFileStatus::Unreadable);
+    EXPECT_EQ(reason, c.reason);
   }
 }
 
@@ -128,7 +134,9 @@ TEST_F(DataFileTest, FileWithoutReadPermissionIsUnreadable) {
   const QString path = PathOf("locked.dat");
   test::WriteBytes(path, test::BytesOf(test::PatternRecord(1)));
   ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
-  EXPECT_EQ(LoadKeepingRecordOnFailure(path), DataFileStatus::Unreadable);
+  QString reason;
+  EXPECT_EQ(LoadKeepingRecordOnFailure(path, &reason), DataFileStatus::Unreadable);
+  EXPECT_EQ(reason, "Permission denied");
 }
 
 }  // namespace

@@ -207,16 +207,20 @@ TEST_F(SaveImageFileTest, ShortFileIsReadButYieldsNoEntries) {
   EXPECT_TRUE(ListSaveSlots(SaveImageBytes(*read)).empty());
 }
 
-TEST_F(SaveImageFileTest, PathsThatCannotBeReadGiveNothing) {
+TEST_F(SaveImageFileTest, PathsThatCannotBeReadGiveNothingAndSayWhy) {
   QDir(DirPath()).mkdir("folder");
   struct Case {
     const char* what;
     QString path;
+    const char* reason;
   };
-  for (const Case& c : {Case{"missing file", PathOf("missing.sav")},
-                        Case{"directory", PathOf("folder")}, Case{"endless device", "/dev/zero"}}) {
+  for (const Case& c : {Case{"missing file", PathOf("missing.sav"), "No such file or directory"},
+                        Case{"directory", PathOf("folder"), "Is a directory"},
+                        Case{"endless device", "/dev/zero", "Not a regular file"}}) {
     SCOPED_TRACE(c.what);
-    EXPECT_FALSE(ReadSaveImage(c.path).has_value());
+    QString reason;
+    EXPECT_FALSE(ReadSaveImage(c.path, &reason).has_value());
+    EXPECT_EQ(reason, c.reason);
   }
 }
 

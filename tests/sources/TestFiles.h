@@ -24,8 +24,10 @@ class TempDirTest : public ::testing::Test {
  protected:
   QString DirPath() const { return dir_.path(); }
   QString PathOf(const QString& name) const { return dir_.filePath(name); }
+  // Every entry, FIFOs and device nodes included.
   QStringList Entries() const {
-    return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(dir_.path())
+        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
   }
 
  private:
