@@ -1,10 +1,12 @@
 #include "Cli.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <istream>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <span>
+#include <string_view>
 
 #include "CliIo.h"
 #include "CliParse.h"
@@ -33,14 +35,27 @@ void Encode(const CliOptions& options, std::istream& in, std::ostream& out) {
     out << password << '\n';
 }
 
-// The text is cleaned and measured exactly as text pasted into the window is
-// (so malformed UTF-8 reaches the decoder as U+FFFD, as it would from the
-// clipboard), and the type follows its length unless one was named.
+// Editors may open a UTF-8 file with this encoding mark.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Password text as UTF-8; malformed sequences become U+FFFD, as they would
+// from the clipboard. A byte-order mark that opens the text is an encoding
+// mark and is dropped; anywhere else it is a character. (Qt's decoder would
+// drop an opening mark silently, even a second one after the first.)
+QString PasswordTextFromUtf8(std::string_view raw) {
+  if (raw.starts_with(kUtf8ByteOrderMark)) raw.remove_prefix(kUtf8ByteOrderMark.size());
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                     QStringConverter::Flag::ConvertInitialBom);
+  return decoder(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
+}
+
+// The text is cleaned and measured exactly as text pasted into the window is,
+// and the type follows its length unless one was named.
 void Decode(const CliOptions& options, std::istream& in, std::ostream& out) {
   TPasswordData data{};
   if (options.base) data = ReadRecord(*options.base, in);
   const std::string raw = options.input == kStdStream ? ReadPasswordText(in) : options.input;
-  const QString cleaned = CleanPasswordText(QString::fromUtf8(raw.data(), qsizetype(raw.size())));
+  const QString cleaned = CleanPasswordText(PasswordTextFromUtf8(raw));
   std::optional<TPasswordType> type = options.type;
   if (!type) type = PasswordTypeForLength(PasswordCharCount(cleaned));
   if (!type) throw CliRejection(kWrongLengthMessage);
@@ -93,15 +108,17 @@ struct SaveImage {
 };
 
 SaveImage ReadSave(const std::string& name) {
-  auto bytes = ReadSaveImage(QString::fromStdString(name));
-  if (!bytes) throw CliRejection("velmara-pw: cannot read '" + name + "'");
+  QString reason;
+  auto bytes = ReadSaveImage(QString::fromStdString(name), &reason);
+  if (!bytes) throw CannotRead(name, reason.toStdString());
   if (static_cast<std::size_t>(bytes->size()) < kSaveImageSize)
-    throw CliRejection("velmara-pw: '" + name + "' is not a battery save (shorter than " +
-                       std::to_string(kSaveImageSize) + " bytes)");
+    throw CliRejection("velmara-pw: " + DisplayName(name) +
+                       " is not a battery save (shorter than " + std::to_string(kSaveImageSize) +
+                       " bytes)");
   SaveImage image{std::move(*bytes), {}};
   image.entries = ListSaveSlots(image.view());
   if (image.entries.empty())
-    throw CliRejection("velmara-pw: '" + name + "' has no usable save block");
+    throw CliRejection("velmara-pw: " + DisplayName(name) + " has no usable save block");
   return image;
 }
 
@@ -120,12 +137,17 @@ void Extract(const CliOptions& options, std::ostream& out) {
   for (const auto& slot : image.entries) usable |= static_cast<std::size_t>(slot.offset) == offset;
   TPasswordData data{};
   if (!usable || !ReadSaveBlock(image.view(), offset, data))
-    throw CliRejection("velmara-pw: block " + std::to_string(options.block) + " of '" +
-                       options.input + "' is not a usable save block");
+    throw CliRejection("velmara-pw: block " + std::to_string(options.block) + " of " +
+                       DisplayName(options.input) + " is not a usable save block");
   WriteRecord(*options.output, data, out);
 }
 
 void Tiles(const CliOptions& options, std::istream& in, std::ostream& out) {
+  // Raw bytes would garble the terminal; asked for by name with "-o -" they go there.
+  if (!options.output && WritesToTerminal(out))
+    throw CliRejection(
+        "velmara-pw: raw tile dump not written to a terminal (use -o FILE, or -o - to write it "
+        "anyway)");
   const TPasswordData data = ReadRecord(options.input, in);
   TVelmaraPasswordEncoder encoder;
   encoder.MakePassword(*options.type, &data);
@@ -153,11 +175,8 @@ void Run(const CliOptions& options, std::istream& in, std::ostream& out) {
   }
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-  const ParsedCommandLine parsed = ParseCommandLine(args);
+int RunParsed(const ParsedCommandLine& parsed, std::istream& in, std::ostream& out,
+              std::ostream& err) {
   switch (parsed.outcome) {
     case ParsedCommandLine::Outcome::Help:
       out << parsed.text;
@@ -174,11 +193,24 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     Run(parsed.options, in, out);
     return kExitSuccess;
   } catch (const CliRejection& rejection) {
-    err << rejection.what() << '\n';
+    err << rejection.line() << '\n';
   } catch (const EPasswordError& error) {
     err << "velmara-pw: " << error.what() << '\n';
   }
   return kExitRejected;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  const int status = RunParsed(ParseCommandLine(args), in, out, err);
+  // Output is buffered: a full disk or a closed terminal may show only here.
+  if (status == kExitSuccess && !out.flush()) {
+    err << OutputFailure(out) << '\n';
+    return kExitRejected;
+  }
+  return status;
 }
 
 }  // namespace velmara

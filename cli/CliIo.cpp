@@ -1,12 +1,16 @@
 #include "CliIo.h"
 
+#include <unistd.h>
+
 #include <QString>
+#include <cstdio>
 #include <cstring>
 #include <istream>
 #include <ostream>
 
+#include "CliOptions.h"
 #include "DataFile.h"
-#include "PasswordFormat.h"
+#include "DescriptorOutput.h"
 #include "TileDump.h"
 
 namespace velmara {
@@ -31,21 +35,47 @@ std::string WrongSize(const std::string& name) {
          std::to_string(kPasswordDataSize) + " bytes)";
 }
 
+CliRejection CannotWrite(const std::string& name, const QString& reason) {
+  return CliRejection("velmara-pw: cannot write " + DisplayName(name) + ": " +
+                      reason.toStdString());
+}
+
+const DescriptorOutput* DescriptorOf(const std::ostream& out) {
+  return dynamic_cast<const DescriptorOutput*>(out.rdbuf());
+}
+
 }  // namespace
 
 std::string DisplayName(const std::string& name) {
-  return name == "-" ? "standard input" : "'" + name + "'";
+  if (name == kStdStream) return "standard input";
+  std::string shown = "'";
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+      shown += escaped;
+    } else {
+      shown += c;
+    }
+  }
+  return shown + "'";
+}
+
+CliRejection CannotRead(const std::string& name, const std::string& reason) {
+  return CliRejection("velmara-pw: cannot read " + DisplayName(name) + ": " + reason);
 }
 
 TPasswordData ReadRecord(const std::string& name, std::istream& in) {
   TPasswordData data{};
-  if (name == "-") {
+  if (name == kStdStream) {
     const std::string bytes = ReadAtMost(in, kPasswordDataSize + 1);
     if (bytes.size() != kPasswordDataSize) throw CliRejection(WrongSize(name));
     std::memcpy(&data, bytes.data(), kPasswordDataSize);
     return data;
   }
-  switch (LoadDataFile(ToQString(name), data)) {
+  QString reason;
+  switch (LoadDataFile(ToQString(name), data, &reason)) {
     case DataFileStatus::Loaded:
       return data;
     case DataFileStatus::WrongSize:
@@ -53,7 +83,7 @@ TPasswordData ReadRecord(const std::string& name, std::istream& in) {
     case DataFileStatus::Unreadable:
       break;
   }
-  throw CliRejection("velmara-pw: cannot read " + DisplayName(name));
+  throw CannotRead(name, reason.toStdString());
 }
 
 std::string ReadPasswordText(std::istream& in) {
@@ -68,24 +98,38 @@ void WriteBytes(std::ostream& out, std::span<const std::uint8_t> bytes) {
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
   out.flush();
-  if (!out) throw CliRejection("velmara-pw: cannot write standard output");
+  if (!out) throw CliRejection(OutputFailure(out));
 }
 
 void WriteRecord(const std::string& name, const TPasswordData& data, std::ostream& out) {
-  if (name == "-") {
+  if (name == kStdStream) {
     WriteBytes(out, {reinterpret_cast<const std::uint8_t*>(&data), kPasswordDataSize});
-  } else if (!SaveDataFile(ToQString(name), data)) {
-    throw CliRejection("velmara-pw: cannot write '" + name + "'");
+    return;
   }
+  QString reason;
+  if (!SaveDataFile(ToQString(name), data, &reason)) throw CannotWrite(name, reason);
 }
 
 void WriteTiles(const std::string& name, const std::uint8_t (&tiles)[kMaxTiles],
                 std::ostream& out) {
-  if (name == "-") {
+  if (name == kStdStream) {
     WriteBytes(out, tiles);
-  } else if (!SaveTileDump(ToQString(name), tiles)) {
-    throw CliRejection("velmara-pw: cannot write '" + name + "'");
+    return;
   }
+  QString reason;
+  if (!SaveTileDump(ToQString(name), tiles, &reason)) throw CannotWrite(name, reason);
+}
+
+std::string OutputFailure(const std::ostream& out) {
+  std::string line = "velmara-pw: cannot write standard output";
+  if (const DescriptorOutput* output = DescriptorOf(out); output && output->error() != 0)
+    line += ": " + std::string(std::strerror(output->error()));
+  return line;
+}
+
+bool WritesToTerminal(const std::ostream& out) {
+  const DescriptorOutput* output = DescriptorOf(out);
+  return output && ::isatty(output->descriptor()) == 1;
 }
 
 }  // namespace velmara

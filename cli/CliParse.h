@@ -21,4 +21,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 // The short usage text printed after a usage error.
 extern const char* const kUsage;
 
+// What --version prints: "velmara-pw " and the version, one line.
+extern const char* const kVersionText;
+
 }  // namespace velmara

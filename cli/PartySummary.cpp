@@ -1,5 +1,6 @@
 #include "PartySummary.h"
 
+#include <QString>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <vector>
@@ -37,6 +38,14 @@ std::vector<std::string> DjinnHeld(const TCharacterRecord& character) {
 const std::vector<ItemName>& ItemNames() {
   static const std::vector<ItemName> names = BuildItemNames();
   return names;
+}
+
+// The record's Name as the window's captions show it (one byte a character,
+// up to the first zero byte), in UTF-8; the default name when it is empty.
+std::string JsonCharacterName(const TCharacterRecord& character, int index) {
+  const std::string name = CharacterName(character);
+  if (name.empty()) return std::string(kCharacterNames[index]);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).toStdString();
 }
 
 }  // namespace
@@ -78,12 +87,16 @@ nlohmann::ordered_json PartySummaryJson(const TPasswordData& data) {
   nlohmann::ordered_json characters = nlohmann::ordered_json::array();
   for (int c = 0; c < kCharacterCount; ++c) {
     const TCharacterRecord& character = data.Characters[c];
-    nlohmann::ordered_json entry = {{"name", std::string(kCharacterNames[c])},
+    nlohmann::ordered_json entry = {{"name", JsonCharacterName(character, c)},
                                     {"level", character.Level}};
     for (const auto& statistic : Statistics(character)) entry[statistic.key] = statistic.value;
     nlohmann::ordered_json items = nlohmann::ordered_json::array();
     for (int slot = 0; slot < kSlotsPerCharacter; ++slot) {
       const std::uint16_t word = character.Items[slot];
+      if (ItemId(word) == 0) {
+        items.push_back(nullptr);
+        continue;
+      }
       items.push_back({{"slot", slot + 1},
                        {"id", ItemId(word)},
                        {"name", ItemDisplayName(ItemNames(), ItemId(word))},

@@ -1,11 +1,18 @@
 // velmara-pw's entry point; everything else is in RunCli.
+#include <unistd.h>
+
 #include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "Cli.h"
+#include "DescriptorOutput.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return velmara::RunCli(args, std::cin, std::cout, std::cerr);
+  // Standard output through a buffer that keeps the reason of a failed write.
+  velmara::DescriptorOutput stdout_buffer(STDOUT_FILENO);
+  std::ostream out(&stdout_buffer);
+  return velmara::RunCli(args, std::cin, out, std::cerr);
 }

@@ -1,10 +1,12 @@
 // Files through RunCli: unreadable and wrong-sized inputs, unwritable
-// outputs, battery saves (slots, extract) and tile dumps.
+// outputs, devices and FIFOs as outputs, battery saves (slots, extract) and
+// tile dumps.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "Alphabet.h"
 #include "CliTestSupport.h"
+#include "SpecialFiles.h"
 #include "VelmaraData.h"
 
 namespace velmara::testing {
@@ -24,8 +26,10 @@ TEST_F(CliTest, UnusableRecordFilesAreRefusedForEveryCommand) {
     std::string path;
     std::string err;
   } files[] = {
-      {"missing file", Path("missing.dat"), "velmara-pw: cannot read '%'\n"},
-      {"directory", dir_.string(), "velmara-pw: cannot read '%'\n"},
+      {"missing file", Path("missing.dat"),
+       "velmara-pw: cannot read '%': No such file or directory\n"},
+      {"directory", dir_.string(), "velmara-pw: cannot read '%': Is a directory\n"},
+      {"endless device", "/dev/zero", "velmara-pw: cannot read '%': Not a regular file\n"},
       {"empty file", WriteFile("empty.dat", ""), kRecordTooShort},
       {"one byte short", WriteFile("short.dat", std::string(2607, '\0')), kRecordTooShort},
       {"one byte long", WriteFile("long.dat", std::string(2609, '\0')), kRecordTooShort},
@@ -65,25 +69,95 @@ TEST_F(CliTest, FileWithoutReadPermissionIsRefused) {
   std::filesystem::permissions(path, std::filesystem::perms::none);
   const CliResult result = RunWith({"show", path});
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "velmara-pw: cannot read '" + path + "'\n");
+  EXPECT_EQ(result.err, "velmara-pw: cannot read '" + path + "': Permission denied\n");
+}
+
+TEST_F(CliTest, ControlCharactersInANameAreShownEscapedOnOneLine) {
+  const std::string path = Path("two\nlines\x1b.dat");
+  const CliResult result = RunWith({"show", path});
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "velmara-pw: cannot read '" + Path("two\\x0Alines\\x1B.dat") +
+                            "': No such file or directory\n");
 }
 
 TEST_F(CliTest, UnwritableOutputIsReportedAndLeavesNothingBehind) {
   const std::string party = WriteRecord("party.dat", MakeDefaultParty(kDefaultLow));
   const std::string gold(kDefaultPasswords[kDefaultLow]);
   const std::string not_a_folder = WriteFile("plain-file", "x");
-  for (const std::string& target :
-       {Path("no-such-folder/out.dat"), not_a_folder + "/out.dat", dir_.string()}) {
+  const struct {
+    std::string target;
+    std::string reason;
+  } targets[] = {
+      {Path("no-such-folder/out.dat"), "No such file or directory"},
+      {not_a_folder + "/out.dat", "Not a directory"},
+      {dir_.string(), "Is a directory"},
+  };
+  for (const auto& [target, reason] : targets) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"decode", "-o", target, gold}, {"tiles", "-o", target, party}}) {
       SCOPED_TRACE(args[0] + " -o " + target);
       const CliResult result = RunWith(args);
       EXPECT_EQ(result.status, 1);
       EXPECT_EQ(result.out, "");
-      EXPECT_EQ(result.err, "velmara-pw: cannot write '" + target + "'\n");
+      EXPECT_EQ(result.err, "velmara-pw: cannot write '" + target + "': " + reason + "\n");
     }
   }
   EXPECT_EQ(ReadFile(not_a_folder), "x");
+}
+
+// The commands that write a file, each with what it writes.
+struct FileOutput {
+  std::vector<std::string> args;  // "-o" and the path follow
+  std::string bytes;
+};
+
+std::vector<FileOutput> FileOutputs(const std::string& party, const std::string& tiles) {
+  const std::string gold(kDefaultPasswords[kDefaultLow]);
+  return {{{"decode", gold}, RecordBytes(MakeDefaultParty(kDefaultLow))},
+          {{"tiles", party}, tiles}};
+}
+
+TEST_F(CliTest, OutputToAFifoIsWrittenThroughTheFifo) {
+  const std::string party = WriteRecord("party.dat", MakeDefaultParty(kDefaultLow));
+  const std::string tiles = RunWith({"tiles", party}).out;
+  for (const FileOutput& output : FileOutputs(party, tiles)) {
+    SCOPED_TRACE(output.args[0]);
+    const std::string fifo = Path(output.args[0] + ".fifo");
+    std::vector<std::string> args = output.args;
+    args.insert(args.begin() + 1, {"-o", fifo});
+    CliResult result{};
+    const test::FifoCapture capture = test::CaptureFifo(fifo, [&] { result = RunWith(args); });
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(capture.closed);
+    EXPECT_EQ(capture.bytes, output.bytes);
+    EXPECT_EQ(test::NodeType(fifo), S_IFIFO);
+  }
+}
+
+// `-o /dev/null` run as root must not replace the system's device; nodes made
+// in the test folder stand in for /dev/null and /dev/full.
+TEST_F(CliTest, OutputToACharacterDeviceWritesTheDevice) {
+  const std::string party = WriteRecord("party.dat", MakeDefaultParty(kDefaultLow));
+  const std::string null_device = Path("null"), full_device = Path("full");
+  for (const auto& [node, device] :
+       {std::pair{null_device, test::kNullDevice}, std::pair{full_device, test::kFullDevice}})
+    if (const std::string why = test::MakeCharacterDevice(node, device); !why.empty())
+      GTEST_SKIP() << "cannot make a device node: " << why;
+
+  for (const FileOutput& output : FileOutputs(party, {})) {
+    SCOPED_TRACE(output.args[0]);
+    std::vector<std::string> args = output.args;
+    args.insert(args.begin() + 1, {"-o", null_device});
+    const CliResult dropped = RunWith(args);
+    EXPECT_EQ(dropped.status, 0) << dropped.err;
+    args[2] = full_device;
+    const CliResult full = RunWith(args);
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err,
+              "velmara-pw: cannot write '" + full_device + "': No space left on device\n");
+    EXPECT_EQ(test::NodeType(null_device), S_IFCHR);
+    EXPECT_EQ(test::NodeType(full_device), S_IFCHR);
+  }
 }
 
 TEST_F(CliTest, RefusedDecodeLeavesAnExistingOutputFileAlone) {
@@ -153,9 +227,10 @@ TEST_F(CliTest, UnusableSavesAndBlocksAreRefused) {
       {{"slots", half},
        "velmara-pw: '" + half + "' is not a battery save (shorter than 65536 bytes)\n"},
       {{"slots", blank}, "velmara-pw: '" + blank + "' has no usable save block\n"},
-      {{"slots", Path("missing.sav")}, "velmara-pw: cannot read '" + Path("missing.sav") + "'\n"},
+      {{"slots", Path("missing.sav")},
+       "velmara-pw: cannot read '" + Path("missing.sav") + "': No such file or directory\n"},
       {{"extract", dir_.string(), "--block", "0", "-o", Path("out.dat")},
-       "velmara-pw: cannot read '" + dir_.string() + "'\n"},
+       "velmara-pw: cannot read '" + dir_.string() + "': Is a directory\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0] + " " + c.args[1]);

@@ -1,6 +1,7 @@
 // encode, decode and show through RunCli.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <nlohmann/json.hpp>
 
 #include "CliTestSupport.h"
@@ -163,6 +164,43 @@ TEST_F(CliTest, RejectedTextGivesTheDecoderMessageAndWritesNothing) {
   }
 }
 
+// Text may come from a file an editor wrote: a byte-order mark that opens it
+// is dropped, one anywhere else is a character. Whatever the text holds, the
+// decoder's message is shown whole.
+TEST_F(CliTest, ByteOrderMarksAndNulCharactersInPasswordText) {
+  const std::string gold(kDefaultPasswords[kDefaultMiddle]);
+  const std::string mark = "\xEF\xBB\xBF";
+  const std::string record = RecordBytes(MakeDefaultParty(kDefaultMiddle));
+  const std::string grouped =
+      RunWith({"encode", "--groups", WriteRecord("party.dat", MakeDefaultParty(kDefaultMiddle))})
+          .out;
+  const std::string bad_mark =
+      "Cannot import password:  Invalid password character \"" + mark + "\" found.\n";
+  const struct {
+    const char* what;
+    std::string input;
+    std::string err;  // empty: accepted, and the record is the middle party's
+  } cases[] = {
+      {"mark before a bare password", mark + gold, ""},
+      {"mark before the clipboard layout", mark + grouped, ""},
+      {"mark in place of a character", gold.substr(0, 100) + mark + gold.substr(101), bad_mark},
+      {"second mark at the start", mark + mark + gold.substr(1), bad_mark},
+      {"NUL in place of a character", gold.substr(0, 7) + '\0' + gold.substr(8),
+       "Cannot import password:  Invalid password character \"" + std::string(1, '\0') +
+           "\" found.\n"},
+  };
+  for (const auto& c : cases) {
+    for (const bool from_stdin : {true, false}) {
+      SCOPED_TRACE(std::string(c.what) + (from_stdin ? ", standard input" : ", argument"));
+      const CliResult result = from_stdin ? RunWith({"decode", "-o", "-"}, c.input)
+                                          : RunWith({"decode", "-o", "-", c.input});
+      EXPECT_EQ(result.err, c.err);
+      EXPECT_EQ(result.status, c.err.empty() ? 0 : 1);
+      EXPECT_EQ(result.out, c.err.empty() ? record : "");
+    }
+  }
+}
+
 TEST_F(CliTest, OverlongStandardInputIsRefused) {
   const CliResult result = RunWith({"decode"}, std::string(64 * 1024 + 1, 'A'));
   EXPECT_EQ(result.status, 1);
@@ -212,12 +250,40 @@ TEST_F(CliTest, ShowJsonCarriesTheSameContent) {
   EXPECT_EQ(isaac["items"][0],
             nlohmann::json({{"slot", 1}, {"id", 180}, {"name", "Herb"}, {"quantity", 3}}));
   EXPECT_EQ(isaac["items"][1]["name"], "Long Sword");
+  EXPECT_EQ(isaac["items"][2], nullptr) << "an empty slot";
+  EXPECT_EQ(isaac["items"][14]["slot"], 15);
   EXPECT_EQ(isaac["djinn"], nlohmann::json({"Flint", "Granite"}));
   EXPECT_EQ(json["characters"][1]["djinn"], nlohmann::json({"Luff"}));
   EXPECT_EQ(json["coins"], 4321);
   ASSERT_EQ(json["sideQuests"].size(), 6u);
   EXPECT_EQ(json["sideQuests"][4], nlohmann::json({{"number", 5}, {"flag", 2078}, {"done", true}}));
   EXPECT_EQ(json["sideQuests"][1]["done"], false);
+}
+
+// Names as the window's captions show them: up to the first zero byte, one
+// byte a character; an empty name gives the default one.
+TEST_F(CliTest, ShowJsonNamesCharactersByTheirRecord) {
+  TPasswordData party = SummaryParty();
+  const auto set_name = [&](int c, const char(&name)[6]) {
+    std::memcpy(party.Characters[c].Name, name, sizeof party.Characters[c].Name);
+  };
+  set_name(0, "Kai\0x");  // ended by a zero byte
+  set_name(2,
+           "Ren\xE9"
+           "e");          // all five bytes, one beyond ASCII
+  set_name(3, "\0Mira");  // empty
+  const CliResult result = RunWith({"show", "--json", "-"}, RecordBytes(party));
+  ASSERT_EQ(result.status, 0) << result.err;
+  const auto json = nlohmann::json::parse(result.out);
+  std::vector<std::string> names;
+  for (const auto& character : json["characters"]) names.push_back(character["name"]);
+  EXPECT_EQ(names, (std::vector<std::string>{"Kai", "Garet",
+                                             "Ren\xC3\xA9"
+                                             "e",
+                                             "Mia"}));
+  EXPECT_NE(RunWith({"show", "-"}, RecordBytes(party)).out.find("Isaac  level 12\n"),
+            std::string::npos)
+      << "the text summary keeps the default names";
 }
 
 TEST_F(CliTest, DecodeWithoutOutputPrintsTheSummary) {

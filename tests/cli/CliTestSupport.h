@@ -31,6 +31,15 @@ inline CliResult RunWith(const std::vector<std::string>& args, const std::string
   return {status, out.str(), err.str()};
 }
 
+// Runs with standard output going to `out`; CliResult::out stays empty.
+inline CliResult RunWithOutput(const std::vector<std::string>& args, std::ostream& out,
+                               const std::string& input = {}) {
+  std::istringstream in(input);
+  std::ostringstream err;
+  const int status = RunCli(args, in, out, err);
+  return {status, {}, err.str()};
+}
+
 inline std::string RecordBytes(const TPasswordData& data) {
   return {reinterpret_cast<const char*>(&data), sizeof data};
 }
