@@ -70,16 +70,23 @@ void AddTypeOption(CLI::App& command, std::string& name, bool with_auto) {
       ->capture_default_str();
 }
 
-bool LooksLikeOption(const std::string& arg) {
-  return arg.size() > 1 && arg[0] == '-';
-}
+constexpr const char* kEndOfOptions = "--";
 
-// The usage error for an argument no command or option took: an option name,
-// a command name when none was recognised, or a surplus operand.
-std::string UnexpectedArgument(const std::string& arg, bool command_given) {
-  if (LooksLikeOption(arg)) return "unknown option '" + arg + "'";
-  if (!command_given) return "unknown command '" + arg + "'";
-  return "unexpected argument '" + arg + "'";
+// The usage error for the arguments no command or option took, in command
+// line order: an option name, a command name when none was recognised, or a
+// surplus operand (anything after "--" is one). Empty when there are none.
+std::string UnexpectedArgument(const std::vector<std::string>& left, bool command_given) {
+  bool operands_only = false;
+  for (const std::string& arg : left) {
+    if (arg == kEndOfOptions && !operands_only) {
+      operands_only = true;
+      continue;
+    }
+    if (!operands_only && arg.size() > 1 && arg[0] == '-') return "unknown option '" + arg + "'";
+    if (!command_given) return "unknown command '" + arg + "'";
+    return "unexpected argument '" + arg + "'";
+  }
+  return {};
 }
 
 ParsedCommandLine Outcome(ParsedCommandLine::Outcome outcome, std::string text) {
@@ -178,10 +185,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   } catch (const CLI::ParseError& error) {
     // An argument nobody took explains the failure better than what it
     // caused (a missing command or operand), so it is named first.
-    const std::vector<std::string> left = app.remaining(true);
-    if (!left.empty())
-      return Outcome(ParsedCommandLine::Outcome::UsageError,
-                     UnexpectedArgument(left.front(), !app.get_subcommands().empty()));
+    const std::string unexpected =
+        UnexpectedArgument(app.remaining(true), !app.get_subcommands().empty());
+    if (!unexpected.empty()) return Outcome(ParsedCommandLine::Outcome::UsageError, unexpected);
     if (app.get_subcommands().empty())
       return Outcome(ParsedCommandLine::Outcome::UsageError, "a command is required");
     return Outcome(ParsedCommandLine::Outcome::UsageError, error.what());

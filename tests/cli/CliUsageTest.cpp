@@ -23,6 +23,7 @@ TEST(CliUsage, MalformedCommandLinesExitWithStatus2AndTheUsage) {
       {{"show", "--jsn"}, "unknown option '--jsn'"},  // named before the missing FILE
       {{"tiles", "-x", "party.dat"}, "unknown option '-x'"},
       {{"decode", "ABCDE", "FGHIJ"}, "unexpected argument 'FGHIJ'"},
+      {{"decode", "--", "-ABCD", "-FGHI"}, "unexpected argument '-FGHI'"},
       {{"decode", "--base", "-", "-"},
        "the password text and --base cannot both come from standard input"},
       {{"encode", "--type", "platinum", "x.dat"}, nullptr},
