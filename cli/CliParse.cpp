@@ -32,10 +32,10 @@ const std::map<std::string, TPasswordType> kTypeNames = {
 // input: its alphabet holds ! # $ % & + = ?, which the shell would interpret.
 const std::pair<const char*, const char*> kExamples[] = {
     {"encode", "velmara-pw encode party.dat"},
-    {"encode", "velmara-pw encode --type silver --groups party.dat > silver.txt"},
-    {"decode", "velmara-pw decode 'z4Vvw Ux8%U hWakM 5'"},
-    {"decode", "velmara-pw decode -o party.dat < gold.txt"},
-    {"decode", "velmara-pw decode --base party.dat -o new.dat < silver.txt"},
+    {"encode", "velmara-pw encode --type bronze --groups party.dat"},
+    {"decode", "velmara-pw decode 'xu5?3k977$recgvh'"},
+    {"decode", "velmara-pw decode -o party.dat - < password.txt"},
+    {"decode", "velmara-pw decode --base old.dat -o party.dat < password.txt"},
     {"repair", "velmara-pw repair 'xu5?3k977$recgvb'"},
     {"show", "velmara-pw show --json party.dat"},
     {"slots", "velmara-pw slots game.sav"},
