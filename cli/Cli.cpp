@@ -74,8 +74,7 @@ void Decode(const CliOptions& options, std::istream& in, std::ostream& out) {
 // length, one character either way counting as that type's length.
 void Repair(const CliOptions& options, std::istream& in, std::ostream& out) {
   const std::string raw = options.input == kStdStream ? ReadPasswordText(in) : options.input;
-  const std::string cleaned =
-      CleanPasswordText(QString::fromUtf8(raw.data(), qsizetype(raw.size()))).toStdString();
+  const std::string cleaned = CleanPasswordText(PasswordTextFromUtf8(raw)).toStdString();
   const auto characters =
       static_cast<std::size_t>(PasswordCharCount(QString::fromStdString(cleaned)));
   std::optional<TPasswordType> type = options.type;

@@ -64,11 +64,17 @@ class CliOutputTest : public CliTest {
   // size, so a failure shows only when RunCli flushes at the end.
   std::vector<std::vector<std::string>> EveryPrintingCommand() const {
     const std::string gold(kDefaultPasswords[kDefaultLow]);
-    return {{"encode", party_}, {"encode", "--groups", party_},
-            {"show", party_},   {"show", "--json", party_},
-            {"decode", gold},   {"decode", "-o", "-", gold},
-            {"tiles", party_},  {"--help"},
-            {"--version"},      {"decode", "--help"}};
+    return {{"encode", party_},
+            {"encode", "--groups", party_},
+            {"show", party_},
+            {"show", "--json", party_},
+            {"decode", gold},
+            {"decode", "-o", "-", gold},
+            {"repair", "xu5?3k977$recgvb"},
+            {"tiles", party_},
+            {"--help"},
+            {"--version"},
+            {"decode", "--help"}};
   }
 
   std::string party_;

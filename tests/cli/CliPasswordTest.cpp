@@ -199,6 +199,10 @@ TEST_F(CliTest, ByteOrderMarksAndNulCharactersInPasswordText) {
       EXPECT_EQ(result.out, c.err.empty() ? record : "");
     }
   }
+  // repair reads text the same way: an opening mark is no mistake to repair.
+  const CliResult repaired = RunWith({"repair", "-"}, mark + gold);
+  EXPECT_EQ(repaired.status, 0) << repaired.err;
+  EXPECT_EQ(repaired.out, gold + "\n");
 }
 
 TEST_F(CliTest, OverlongStandardInputIsRefused) {
