@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "DialogKeys.h"
 #include "InventoryRows.h"
 #include "PasswordData.h"
 #include "Platform.h"
@@ -200,15 +201,6 @@ bool TdlgInventory::eventFilter(QObject* watched, QEvent* event) {
     if (PressFocusedButton(watched, key->key())) return true;
   }
   return QDialog::eventFilter(watched, event);
-}
-
-bool TdlgInventory::PressFocusedButton(QObject* watched, int key) {
-  // Enter and Return press the focused button as Space does; without a
-  // default button the button itself would let them pass.
-  auto* button = qobject_cast<QPushButton*>(watched);
-  if (button == nullptr || (key != Qt::Key_Return && key != Qt::Key_Enter)) return false;
-  if (button->isEnabled()) button->click();
-  return true;
 }
 
 bool TdlgInventory::FormKeyDown(int key) {

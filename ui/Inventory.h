@@ -61,7 +61,6 @@ class TdlgInventory : public QDialog {
 
   void FormShow();
   bool FormKeyDown(int key);
-  bool PressFocusedButton(QObject* watched, int key);
   void btnAddClick();
   void btnInsertClick();
   void btnReplaceClick();

@@ -24,6 +24,7 @@
 #include <algorithm>
 
 #include "About.h"
+#include "Fonts.h"
 #include "Inventory.h"
 #include "InventoryRows.h"
 #include "MainTables.h"
@@ -83,15 +84,6 @@ QListWidget* CheckList(const QStringList& items, int minWidth, QWidget* parent) 
   list->setFixedSize(std::max(minWidth, list->sizeHintForColumn(0) + frame + 4),
                      list->sizeHintForRow(0) * list->count() + frame);
   return list;
-}
-
-// The Courier New of the design; fontconfig gives its metric twin where the
-// font itself is missing.
-QFont CourierFont() {
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
-  return font;
 }
 
 // Wide enough that either marker of an invalid password reads whole in the
@@ -248,9 +240,7 @@ void TfmMain::CreateMainTab() {
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   {
-    QFont font = CourierFont();
-    font.setPixelSize(16);
-    font.setBold(true);
+    const QFont font = PasswordFont();
     Memo1->setFont(font);
     // Five rows of "abcde  fghij" with the frame and the document margin.
     const QFontMetrics metrics(font);
