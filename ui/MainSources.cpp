@@ -1,6 +1,6 @@
 // Where the data comes from: the source list and the character captions, the
-// validity display, the import of password text (pasted or built in) and the
-// Defaults menu.
+// validity display, the import of password text (pasted, built in or chosen
+// in the password check dialog) and the Defaults menu.
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +12,7 @@
 
 #include "MainTables.h"
 #include "MainTexts.h"
+#include "PasswordCheck.h"
 #include "PasswordText.h"
 #include "Platform.h"
 #include "SaveFile.h"
@@ -215,6 +216,14 @@ void TfmMain::mDefaultsClick(QObject* Sender) {
 
 void TfmMain::LoadDefaultPassword(const QString& Text) {
   PasswordText = Text;
+  mFileLoadClipboardClick(nullptr);
+}
+
+void TfmMain::mPasswordCheckClick() {
+  if (dlgPasswordCheck->exec() != QDialog::Accepted) return;
+  // Loaded as pasted password text is, but without the clipboard, which
+  // keeps whatever the user has on it.
+  PasswordText = dlgPasswordCheck->ChosenPassword;
   mFileLoadClipboardClick(nullptr);
 }
 

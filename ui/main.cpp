@@ -29,6 +29,7 @@
 #include "InventoryRows.h"
 #include "MainTables.h"
 #include "MainTexts.h"
+#include "PasswordCheck.h"
 #include "SourceList.h"
 
 namespace velmara {
@@ -137,6 +138,7 @@ TfmMain::TfmMain(Platform& platform, QWidget* parent) : QMainWindow(parent), pla
   dlgInventory->setObjectName(QStringLiteral("dlgInventory"));
   dlgAbout = new TdlgAbout(platform_, this);
   dlgAbout->setObjectName(QStringLiteral("dlgAbout"));
+  dlgPasswordCheck = new TdlgPasswordCheck(platform_, this);
 
   // A single, non-resizable border: the size the layout asks for, never less
   // than the design's client area.
@@ -178,6 +180,7 @@ void TfmMain::CreateMenus() {
   mPassword = Named(bar->addMenu(QStringLiteral("密码(&W)")), "mPassword");
   mPasswordClipboard = action(mPassword, "mPasswordClipboard", QStringLiteral("复制到剪贴板(&C)"));
   mPasswordClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+  mPasswordCheck = action(mPassword, "mPasswordCheck", QStringLiteral("检查并修复密码(&K)..."));
   mPasswordImport =
       action(mPassword, "mPasswordImport", QStringLiteral("从剪贴板上的密码文本导入数据"));
   mPasswordImport->setEnabled(false);
@@ -532,6 +535,7 @@ void TfmMain::ConnectHandlers() {
   connect(mFileSaveTiles, &QAction::triggered, this, [this] { mFileSaveTilesClick(); });
   connect(mFileExit, &QAction::triggered, this, [this] { mFileExitClick(); });
   connect(mPasswordClipboard, &QAction::triggered, this, [this] { mPasswordClipboardClick(); });
+  connect(mPasswordCheck, &QAction::triggered, this, [this] { mPasswordCheckClick(); });
   connect(mPasswordImport, &QAction::triggered, this, [this] { mPasswordImportClick(); });
   connect(mPasswordPrint, &QAction::triggered, this, [this] { mPasswordPrintClick(); });
   for (QAction* item : {mDefaultsLow, mDefaultsMid, mDefaultsHigh})

@@ -38,6 +38,7 @@ class Platform;
 class TSourceListBox;
 class TdlgAbout;
 class TdlgInventory;
+class TdlgPasswordCheck;
 
 // The 32-bit tag of a source-list entry: a block's byte offset in the save
 // file, or kNoSourceTag for the single data-file or password-text entry.
@@ -71,6 +72,7 @@ class TfmMain : public QMainWindow {
 
   TdlgInventory* dlgInventory = nullptr;
   TdlgAbout* dlgAbout = nullptr;
+  TdlgPasswordCheck* dlgPasswordCheck = nullptr;
 
   // --- Menus.
   QMenu* mFile;
@@ -86,6 +88,7 @@ class TfmMain : public QMainWindow {
   QAction* mFileExit;
   QMenu* mPassword;
   QAction* mPasswordClipboard;
+  QAction* mPasswordCheck;
   QAction* mPasswordImport;
   QAction* mPasswordPrint;
   QMenu* mDefaults;
@@ -183,6 +186,7 @@ class TfmMain : public QMainWindow {
   void DecodePasswordText();
   void mDefaultsClick(QObject* Sender);
   void LoadDefaultPassword(const QString& Text);
+  void mPasswordCheckClick();
 
   // --- Files and clipboard.
   void mFileLoadSavegameClick();
