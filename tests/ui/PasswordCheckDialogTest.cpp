@@ -3,6 +3,7 @@
 // the row and character marks, the search, and what Use and the ways of
 // cancelling leave in the main window.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -416,6 +417,34 @@ class PasswordCheckDialogTest : public QObject {
     });
     QVERIFY(ui.platform.clipboardHoldsText);
     QCOMPARE(ui.platform.clipboard, QStringLiteral("abcdefghijk"));
+  }
+
+  // The entry's context menu pastes and undoes through the entry itself: the
+  // platform's clipboard, the cleaning and the entry's own history.
+  void contextMenuPasteAndUndo() {
+    ui.platform.setClipboardText(QStringLiteral("cd ef\r\n"));
+    withDialog([&] {
+      QVERIFY(TypeKeys(QStringLiteral("ab")));
+      for (const Qt::Key item : {Qt::Key_P, Qt::Key_U}) {
+        QTimer::singleShot(0, &dialog(), [item] {
+          if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+            QFAIL("no context menu");
+          QTest::keyClick(QApplication::activePopupWidget(), item);
+        });
+        // The desktop turns a right click into this event; QTest does not.
+        QWidget* text = entry()->viewport();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, text->rect().center(),
+                                text->mapToGlobal(text->rect().center()));
+        QApplication::sendEvent(text, &click);
+        QCOMPARE(entry()->Password(),
+                 item == Qt::Key_P ? QStringLiteral("abcdef") : QStringLiteral("ab"));
+        // The offscreen platform gives the activation back to no window once
+        // a menu has closed; a desktop gives it back to the dialog.
+        QVERIFY(Activate(&dialog()));
+        QTRY_COMPARE(QApplication::focusWidget(), entry());
+      }
+      QVERIFY(PressKey(Qt::Key_Escape));
+    });
   }
 
   void layoutOfTwoPages() {
