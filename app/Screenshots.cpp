@@ -1,6 +1,6 @@
 // Renders the main window on each of its tabs, in the Bronze and the invalid
 // states (with both markers of an invalid password), with its menus open, and
-// the two dialogs, as PNG files in the folder named on the command line.
+// the dialogs, as PNG files in the folder named on the command line.
 // scripts/screenshots.sh runs it under Xvfb.
 #include <QApplication>
 #include <QDir>
@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -17,7 +19,11 @@
 #include "About.h"
 #include "Application.h"
 #include "Inventory.h"
+#include "PasswordCheck.h"
+#include "PasswordEntry.h"
+#include "PasswordText.h"
 #include "Platform.h"
+#include "VelmaraData.h"
 #include "main.h"
 
 namespace {
@@ -120,6 +126,21 @@ int main(int argc, char* argv[]) {
   window.dlgAbout->show();
   shooter.Save(window.dlgAbout, QStringLiteral("dialog-about"));
   window.dlgAbout->reject();
+
+  // The password check dialog on a Gold password pasted with two mistakes on
+  // page 2: a zero for the D of row 2 (outside the alphabet) and a C for the
+  // c of row 3. First the failing rows, then the candidates found.
+  velmara::TdlgPasswordCheck& check = *window.dlgPasswordCheck;
+  check.show();
+  QString mistyped = QString::fromLatin1(velmara::kDefaultPasswords[velmara::kDefaultMiddle]);
+  mistyped[64] = u'0';
+  mistyped[77] = u'C';
+  check.ePassword->InsertText(velmara::FormatPasswordForClipboard(mistyped));
+  check.ePassword->moveCursor(QTextCursor::Start);
+  shooter.Save(&check, QStringLiteral("dialog-check-rows"));
+  check.btnSearch->click();
+  shooter.Save(&check, QStringLiteral("dialog-check-candidates"));
+  check.reject();
 
   // The invalid state, as an unusable password text leaves it.
   window.PasswordText = QStringLiteral("ABC");
