@@ -30,6 +30,11 @@ namespace {
 
 using velmara::TfmMain;
 
+// The two mistakes of the check dialog's pictures, as indices into the
+// medium default password: page 2, row 2, fifth and row 3, eighth character.
+constexpr int kZeroForD = 64;
+constexpr int kCapitalForSmallC = 77;
+
 class Shooter {
  public:
   explicit Shooter(const QString& folder) : folder_(folder) {}
@@ -133,8 +138,8 @@ int main(int argc, char* argv[]) {
   velmara::TdlgPasswordCheck& check = *window.dlgPasswordCheck;
   check.show();
   QString mistyped = QString::fromLatin1(velmara::kDefaultPasswords[velmara::kDefaultMiddle]);
-  mistyped[64] = u'0';
-  mistyped[77] = u'C';
+  mistyped[kZeroForD] = u'0';
+  mistyped[kCapitalForSmallC] = u'C';
   check.ePassword->InsertText(velmara::FormatPasswordForClipboard(mistyped));
   check.ePassword->moveCursor(QTextCursor::Start);
   shooter.Save(&check, QStringLiteral("dialog-check-rows"));

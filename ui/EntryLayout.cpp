@@ -51,6 +51,13 @@ EntryLayout LayOutEntry(const QString& cleaned) {
   return layout;
 }
 
+QString WithoutLoneSurrogates(QString text) {
+  for (qsizetype i = 0; i < text.size(); i += CharacterUnits(text, i))
+    if (text[i].isSurrogate() && CharacterUnits(text, i) == 1)
+      text[i] = QChar::ReplacementCharacter;
+  return text;
+}
+
 QString FirstCharacters(const QString& text, int count) {
   qsizetype end = 0;
   for (int n = 0; n < count && end < text.size(); ++n) end += CharacterUnits(text, end);

@@ -34,6 +34,11 @@ struct EntryLayout {
 // `cleaned` holds no blanks or line ends (CleanPasswordText).
 EntryLayout LayOutEntry(const QString& cleaned);
 
+// `text` with every unpaired surrogate replaced by U+FFFD, the character that
+// stands for one: conversions to UTF-8 would write it as a "?", which is a
+// password character.
+QString WithoutLoneSurrogates(QString text);
+
 // The first `count` characters (code points) of `text`.
 QString FirstCharacters(const QString& text, int count);
 

@@ -119,6 +119,7 @@ QString InvalidInWords(const TPasswordEntry& entry) {
   QStringList listed;
   for (std::size_t k = 0; k < positions.size() && k < kMostListedInvalid; ++k) {
     const std::size_t i = positions[k] - 1;
+    if (i >= layout.starts.size()) break;  // the layout counts as the check does
     const QString typed = layout.text.mid(layout.starts[i], layout.ends[i] - layout.starts[i]);
     listed << PlaceInWords(positions[k]) + QStringLiteral(" “") +
                   CharactersInWords(typed.toStdString()) + QStringLiteral("”");

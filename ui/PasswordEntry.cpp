@@ -125,7 +125,7 @@ void TPasswordEntry::Change(const QString& cleaned, int caret) {
 }
 
 void TPasswordEntry::Show(const QString& cleaned, int caret) {
-  content_ = FirstCharacters(cleaned, kCapacity);
+  content_ = FirstCharacters(WithoutLoneSurrogates(cleaned), kCapacity);
   layout_ = LayOutEntry(content_);
 
   rewriting_ = true;
@@ -309,6 +309,9 @@ void TPasswordEntry::UpdateMarks() {
     marks << tint;
   }
   for (const std::size_t position : check_.invalidPositions) {
+    // The check counts the characters as the layout does; this only guards
+    // the indexing should they ever disagree.
+    if (position == 0 || position > layout_.starts.size()) continue;
     QTextEdit::ExtraSelection invalid;
     invalid.cursor = QTextCursor(document());
     invalid.cursor.setPosition(layout_.starts[position - 1]);

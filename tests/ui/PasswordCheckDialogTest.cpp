@@ -465,18 +465,26 @@ class PasswordCheckDialogTest : public QObject {
     QString typed = DefaultPassword(kDefaultLow).left(20);
     typed[3] = u'0';
     typed[14] = QChar(0xFF33);  // a full-width S
+    // A character of two UTF-16 units counts as one, as the decoder counts
+    // it; an unpaired surrogate shows, and counts, as the replacement
+    // character, not as the "?" that a conversion to UTF-8 would make of it.
+    typed += QStringLiteral("😀") + QChar(0xD800) + QStringLiteral("AB");
     withDialog([&] {
       paste(typed);
       QCOMPARE(entry()->MarkOfRow(0), RowMark::Fails);
       QCOMPARE(entry()->MarkOfRow(1), RowMark::Fails);
+      QCOMPARE(dialog().lblLength->text(),
+               QStringLiteral("字符数：24（铜 16，银 61，金 260）：比铜多 8 个"));
       QCOMPARE(dialog().lblInvalid->text(),
-               QStringLiteral("字母表以外的字符：第1页 第1行 第4个 “0”，第1页 第2行 第5个 “Ｓ”"));
+               QStringLiteral("字母表以外的字符：第1页 第1行 第4个 “0”，第1页 第2行 第5个 “Ｓ”，"
+                              "第1页 第3行 第1个 “😀”，第1页 第3行 第2个 “\uFFFD”"));
       // Each is marked by a wavy underline as well as a colour.
       QStringList underlined;
       for (const QTextEdit::ExtraSelection& mark : entry()->extraSelections())
         if (mark.format.underlineStyle() == QTextCharFormat::WaveUnderline)
           underlined << mark.cursor.selectedText();
-      QCOMPARE(underlined, (QStringList{"0", QString(QChar(0xFF33))}));
+      QCOMPARE(underlined, (QStringList{"0", QString(QChar(0xFF33)), QStringLiteral("😀"),
+                                        QString(QChar::ReplacementCharacter)}));
       QVERIFY(PressKey(Qt::Key_Escape));
     });
   }
