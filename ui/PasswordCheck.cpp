@@ -38,7 +38,9 @@ constexpr int kListWidth = 380;
 constexpr int kEntryColumnWidth = 330;  // the entry's notes wrap less
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
-constexpr int kMostListedInvalid = 8;
+// Failing rows and characters outside the alphabet named in the notes
+// under the entry, which should not grow the dialog without end.
+constexpr qsizetype kMostListed = 6;
 
 struct TypeName {
   TPasswordType type;
@@ -107,7 +109,9 @@ QString RowsInWords(const TypedPasswordCheck& check) {
   }
   if (failing.isEmpty() && passing == 0) return QStringLiteral("行检查：还没有完整的行");
   if (failing.isEmpty()) return QStringLiteral("行检查：✓ 完整的 %1 行都正确").arg(passing);
-  QString words = QStringLiteral("行检查：✗ 有误的行：") + failing.join(kListSeparator);
+  QString words =
+      QStringLiteral("行检查：✗ 有误的行：") + failing.mid(0, kMostListed).join(kListSeparator);
+  if (failing.size() > kMostListed) words += QStringLiteral("，共 %1 行").arg(failing.size());
   if (passing > 0) words += QStringLiteral("；✓ 其余 %1 行正确").arg(passing);
   return words;
 }
@@ -117,7 +121,7 @@ QString InvalidInWords(const TPasswordEntry& entry) {
   if (positions.empty()) return QStringLiteral("字母表以外的字符：无");
   const EntryLayout& layout = entry.Layout();
   QStringList listed;
-  for (std::size_t k = 0; k < positions.size() && k < kMostListedInvalid; ++k) {
+  for (std::size_t k = 0; k < positions.size() && listed.size() < kMostListed; ++k) {
     const std::size_t i = positions[k] - 1;
     if (i >= layout.starts.size()) break;  // the layout counts as the check does
     const QString typed = layout.text.mid(layout.starts[i], layout.ends[i] - layout.starts[i]);
@@ -125,7 +129,7 @@ QString InvalidInWords(const TPasswordEntry& entry) {
                   CharactersInWords(typed.toStdString()) + QStringLiteral("”");
   }
   QString words = QStringLiteral("字母表以外的字符：") + listed.join(kListSeparator);
-  if (positions.size() > kMostListedInvalid)
+  if (positions.size() > static_cast<std::size_t>(listed.size()))
     words += QStringLiteral("，共 %1 个").arg(positions.size());
   return words;
 }
