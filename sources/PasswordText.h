@@ -1,17 +1,19 @@
-// Password text as it travels through the clipboard: the page layout written
-// on copy, and the cleaning and type detection of pasted text.
+// Password text as it travels through the clipboard, for QString: the page
+// layout written on copy, and the cleaning and counting of pasted text. The
+// rules, and the type chosen by length, live in core's PasswordLayout.h,
+// which this header brings along.
 #pragma once
 
 #include <QString>
-#include <optional>
 
-#include "PasswordFormat.h"
+#include "PasswordLayout.h"
 
 namespace velmara {
 
 // Groups of five characters, two to a line ("abcde fghij" + CR LF), an empty
 // line after every 50 characters. A Silver password's last character stands
-// alone without a line end.
+// alone without a line end. Grouped by character, so a surrogate pair stays
+// whole and an unpaired surrogate is a character of its own.
 QString FormatPasswordForClipboard(const QString& password);
 
 // Removes blanks, tabs, CR, LF and dashes anywhere in the text; nothing else.
@@ -19,8 +21,5 @@ QString CleanPasswordText(const QString& text);
 
 // Number of characters as the user sees them (code points, not UTF-16 units).
 qsizetype PasswordCharCount(const QString& text);
-
-// 16 Bronze, 61 Silver, 260 Gold; nullopt for any other length.
-std::optional<TPasswordType> PasswordTypeForLength(qsizetype characters);
 
 }  // namespace velmara

@@ -1,54 +1,29 @@
-// Reading the first game's battery save (.sav): sixteen 4096-byte blocks, each
-// usable one signed "CAMELOT" and carrying a party record at byte 16.
+// Reading the first game's battery save (.sav) from disk. The block test,
+// the entry texts and the block read work on the bytes in memory and live in
+// core's SaveImage.h, which this header brings along.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
-#include <string_view>
 #include <vector>
 
-#include "PasswordData.h"
+#include "SaveImage.h"
 
 namespace velmara {
 
-constexpr std::size_t kSaveImageSize = 65536;  // only this much of a file is looked at
-constexpr std::size_t kSaveBlockSize = 4096;
-constexpr std::size_t kSaveBlockCount = 16;
-constexpr std::size_t kSaveBlockPartyOffset = 16;  // the party record inside a block
-constexpr std::size_t kSaveBlockSlotOffset = 7;
-constexpr std::uint8_t kMaxSaveSlot = 2;
-// Every block that holds a saved game starts with these bytes, no terminator.
-constexpr std::string_view kSaveSignature = "CAMELOT";
-// The record's SaveName and ClearMark, as offsets inside a block.
-constexpr std::size_t kSaveNameOffset = kSaveBlockPartyOffset + offsetof(TPasswordData, SaveName);
-constexpr std::size_t kSaveNameLength = sizeof(TPasswordData::SaveName);
-constexpr std::size_t kClearMarkOffset = kSaveBlockPartyOffset + offsetof(TPasswordData, ClearMark);
-static_assert(kSaveNameOffset == 16 && kSaveNameLength == 5 && kClearMarkOffset == 49);
-// Appended to the entry text of a block whose ClearMark is 1 ("cleared").
-inline constexpr char kClearedSlotSuffix[] = "（清空）";
-
-// One usable block: its entry text (the save name up to its first zero byte,
-// plus "（清空）" for a cleared slot) and its byte offset in the file.
+// One usable block as the window lists it: its entry text and its byte
+// offset in the file.
 struct SaveSlotEntry {
   QString text;
   std::int32_t offset;
 };
 
-// The block test: signature, slot number 0..2, five acceptable name bytes.
-// A span too short to hold a block's party record is never usable.
-bool IsUsableSaveBlock(std::span<const std::uint8_t> block);
-
-// The usable blocks of a save image in block order; none if the image is
-// shorter than 65,536 bytes.
+// The usable blocks of a save image in block order (ListSaveBlocks with the
+// texts as QString); none if the image is shorter than 65,536 bytes.
 std::vector<SaveSlotEntry> ListSaveSlots(std::span<const std::uint8_t> image);
-
-// Copies the party record of the block at `offset` out of the image.
-// Returns false (and leaves `data` alone) if the block lies outside the image.
-bool ReadSaveBlock(std::span<const std::uint8_t> image, std::size_t offset, TPasswordData& data);
 
 // Reads at most the first 65,536 bytes of a save file; a longer file is
 // accepted. nullopt when the file cannot be opened or read, or is not a regular

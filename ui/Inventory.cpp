@@ -10,20 +10,20 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "DialogKeys.h"
 #include "InventoryRows.h"
 #include "PasswordData.h"
 #include "Platform.h"
+#include "WindowTexts.h"
 
 namespace velmara {
 
 namespace {
 
-const QString kInformationTitle = QStringLiteral("Information");
-constexpr int kMinQuantity = 1;
-constexpr int kMaxQuantity = 30;  // the five quantity bits would hold 32
+const QString kInformationTitle = QString::fromUtf8(window_texts::kInformationTitle);
 
 // Design sizes of the form; controls grow beyond them when the desktop font
 // needs more room.
@@ -56,9 +56,9 @@ QListWidget* MakeList(QWidget* parent, const char* name) {
 
 TdlgInventory::TdlgInventory(Platform& platform, const std::vector<ItemName>& itemNames,
                              QWidget* parent)
-    : QDialog(parent), platform_(platform), itemNames_(itemNames) {
+    : QDialog(parent), platform_(platform), itemNames_(itemNames), editor_(itemNames) {
   setObjectName(QStringLiteral("dlgInventory"));
-  setWindowTitle(QStringLiteral("Inventory Editor"));
+  setWindowTitle(QString::fromUtf8(inventory_texts::kTitle));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   CreateControls();
@@ -210,14 +210,19 @@ bool TdlgInventory::FormKeyDown(int key) {
 }
 
 void TdlgInventory::FormShow() {
+  std::vector<InventoryRow> rows;
+  if (InventoryList != nullptr) {
+    for (int row = 0; row < InventoryList->count(); ++row) {
+      const QListWidgetItem* source = InventoryList->item(row);
+      rows.push_back({source->text().toStdString(), RowItemWord(source)});
+    }
+  }
+  editor_.Open(std::move(rows), CharacterName.toStdString(), GoldType);
+
   commandSelecting_ = true;
   lbItems->clear();
-  if (GoldType) {
-    for (const ItemName& item : itemNames_)
-      AddRow(lbItems, QString::fromStdString(item.name), item.id);
-  } else {
-    for (std::uint16_t id : kSpecialItems) AddRow(lbItems, ItemNameOf(id), id);
-  }
+  for (const InventoryRow& item : editor_.Items())
+    AddRow(lbItems, QString::fromStdString(item.text), item.word);
   lbCharacter->clear();
   commandSelecting_ = false;
 
@@ -231,10 +236,8 @@ void TdlgInventory::FormShow() {
   btnOK->setEnabled(true);
 
   commandSelecting_ = true;
-  for (int row = 0; row < InventoryList->count(); ++row) {
-    const QListWidgetItem* source = InventoryList->item(row);
-    AddRow(lbCharacter, source->text(), RowItemWord(source));
-  }
+  for (const InventoryRow& slot : editor_.Slots())
+    AddRow(lbCharacter, QString::fromStdString(slot.text), slot.word);
   commandSelecting_ = false;
 
   if (StartIndex < 0) StartIndex = 0;
@@ -247,129 +250,56 @@ void TdlgInventory::FormShow() {
 // ---------------------------------------------------------------- commands
 
 void TdlgInventory::btnAddClick() {
-  const int chosen = ChosenItemRow();
-  if (chosen < 0) return Inform(QStringLiteral("No item selected."));
-  const QListWidgetItem* item = lbItems->item(chosen);
-  const std::uint16_t id = ItemId(RowItemWord(item));
-  if (HoldsStackable(id)) return Inform(DuplicateMessage());
-
-  for (int slot = 0; slot < SlotCount(); ++slot) {
-    if (ItemId(SlotWord(slot)) == 0) return SetSlot(slot, item->text(), RowItemWord(item));
-  }
-  Inform(QStringLiteral("No more room to add items."));
+  ShowOutcome(editor_.Add(ChosenItemRow()));
 }
 
 void TdlgInventory::btnInsertClick() {
-  const int chosen = ChosenItemRow();
-  if (chosen < 0) return Inform(QStringLiteral("No item selected to insert."));
-  const int last = SlotCount() - 1;
-  // Any bit counts: a slot word with only a stray quantity is still kept.
-  if (last < 0 || SlotWord(last) != 0)
-    return Inform(QStringLiteral("No room to insert a new item."));
-  const int s = SelectedSlot();
-  if (s < 0) return Inform(QStringLiteral("Please select an item, first."));
-
-  for (int slot = last - 1; slot >= s; --slot) SetSlot(slot + 1, SlotTextAt(slot), SlotWord(slot));
-  const QListWidgetItem* item = lbItems->item(chosen);
-  SetSlot(s, item->text(), RowItemWord(item));
+  ShowOutcome(editor_.Insert(ChosenItemRow(), SelectedSlot()));
 }
 
 void TdlgInventory::btnReplaceClick() {
-  const int chosen = ChosenItemRow();
-  if (chosen < 0) return Inform(QStringLiteral("No item selected."));
-  const QListWidgetItem* item = lbItems->item(chosen);
-  const std::uint16_t newId = ItemId(RowItemWord(item));
-  if (HoldsStackable(newId)) return Inform(DuplicateMessage());
-  const int s = SelectedSlot();
-  if (s < 0) return Inform(QStringLiteral("Please select an item to replace."));
-
-  if (!GoldType) return SetSlot(s, item->text(), newId);
-
-  // A stackable item takes over the slot's quantity; anything else holds one.
-  const std::uint16_t old = SlotWord(s);
-  const int quantity = ItemQuantity(old);
-  if (IsStackable(newId)) {
-    const QString text = quantity > 1
-                             ? item->text() + QStringLiteral(" * ") + QString::number(quantity)
-                             : item->text();
-    SetSlot(s, text, static_cast<std::uint16_t>((old & ~0x07FFu) | newId));
-  } else {
-    SetSlot(s, item->text(), newId);
-  }
+  ShowOutcome(editor_.Replace(ChosenItemRow(), SelectedSlot()));
 }
 
 void TdlgInventory::btnRemoveClick() {
-  const int s = SelectedSlot();
-  if (s < 0) return Inform(QStringLiteral("Please select an item to remove."));
-  const int last = SlotCount() - 1;
-  for (int slot = s + 1; slot <= last; ++slot) SetSlot(slot - 1, SlotTextAt(slot), SlotWord(slot));
-  SetSlot(last, ItemNameOf(0), 0);
+  ShowOutcome(editor_.Remove(SelectedSlot()));
 }
 
 void TdlgInventory::btnQuantityClick() {
   const int s = SelectedSlot();
-  if (s < 0) return Inform(QStringLiteral("Please select an item, first."));
-  const std::uint16_t word = SlotWord(s);
-  const std::uint16_t id = ItemId(word);
-  if (!IsStackable(id)) return Inform(QStringLiteral("That item only supports a quantity of 1."));
-
-  const QString name = ItemNameOf(id);
+  const std::string refusal = editor_.QuantityRefusal(s);
+  if (!refusal.empty()) return Inform(QString::fromStdString(refusal));
+  const QuantityQuestion question = editor_.QuantityPrompt(s);
   const std::optional<QString> entered = platform_.prompt(
-      this, QStringLiteral("Quantity: ") + name, QStringLiteral("Enter the new quantity (1-30)"),
-      QString::number(ItemQuantity(word)));
+      this, QString::fromStdString(question.title), QString::fromStdString(question.prompt),
+      QString::fromStdString(question.initial));
   if (!entered) return;
-
-  bool isNumber = false;
-  int quantity = entered->trimmed().toInt(&isNumber);
-  if (!isNumber) quantity = 0;
-  if (quantity < kMinQuantity || quantity > kMaxQuantity)
-    return Inform(QStringLiteral("Invalid quantity.  Use 1 through 30."));
-
-  // The number stays as typed until the main window next fills its lists.
-  const QString text = quantity == 1 ? name : name + QStringLiteral(" * ") + *entered;
-  SetSlot(s, text, MakeItemWord(id, quantity));
+  ShowOutcome(editor_.SetQuantity(s, entered->toStdString()));
 }
 
 void TdlgInventory::btnUpClick() {
-  const int s = SelectedSlot();
-  if (s <= 0) return;
-  SwapSlots(s - 1, s);
-  SelectSlot(s - 1);
+  Move(&InventoryEditor::MoveUp);
 }
 
 void TdlgInventory::btnDownClick() {
-  const int s = SelectedSlot();
-  if (s < 0 || s >= SlotCount() - 1) return;
-  SwapSlots(s, s + 1);
-  SelectSlot(s + 1);
+  Move(&InventoryEditor::MoveDown);
 }
 
 void TdlgInventory::btnTopClick() {
-  const int s = SelectedSlot();
-  if (s <= 0) return;
-  lbCharacter->setUpdatesEnabled(false);
-  for (int slot = s; slot > 0; --slot) SwapSlots(slot - 1, slot);
-  lbCharacter->setUpdatesEnabled(true);
-  // The selection stays on row s, now holding the item that was above it.
-  SelectSlot(s);
+  Move(&InventoryEditor::MoveToTop);
 }
 
 void TdlgInventory::btnBottomClick() {
-  const int s = SelectedSlot();
-  const int last = SlotCount() - 1;
-  if (s < 0 || s >= last) return;
-  lbCharacter->setUpdatesEnabled(false);
-  for (int slot = s; slot < last; ++slot) SwapSlots(slot, slot + 1);
-  lbCharacter->setUpdatesEnabled(true);
-  SelectSlot(s);
+  Move(&InventoryEditor::MoveToBottom);
 }
 
 void TdlgInventory::btnOKClick() {
   if (InventoryList == nullptr) return ReportMissingList();
-  CompactSlots();
+  editor_.Compact();
+  ShowSlots();
   InventoryList->clear();
-  for (int slot = 0; slot < SlotCount(); ++slot)
-    AddRow(InventoryList, SlotTextAt(slot), SlotWord(slot));
+  for (const InventoryRow& slot : editor_.Slots())
+    AddRow(InventoryList, QString::fromStdString(slot.text), slot.word);
   accept();
 }
 
@@ -392,30 +322,26 @@ void TdlgInventory::lbCharacterDblClick() {
 
 // ---------------------------------------------------------------- helpers
 
-bool TdlgInventory::IsStackable(std::uint16_t id) {
-  return IsStackableItem(id);
+void TdlgInventory::ShowOutcome(const std::string& message) {
+  if (!message.empty()) return Inform(QString::fromStdString(message));
+  ShowSlots();
 }
 
-bool TdlgInventory::HoldsStackable(std::uint16_t id) const {
-  if (!IsStackable(id)) return false;
-  for (int slot = 0; slot < SlotCount(); ++slot)
-    if (ItemId(SlotWord(slot)) == ItemId(id)) return true;
-  return false;
-}
-
-void TdlgInventory::CompactSlots() {
-  struct Slot {
-    QString text;
-    std::uint16_t word;
-  };
-  std::vector<Slot> rows;
-  for (int slot = 0; slot < SlotCount(); ++slot) rows.push_back({SlotTextAt(slot), SlotWord(slot)});
-  std::stable_partition(rows.begin(), rows.end(),
-                        [](const Slot& row) { return ItemId(row.word) != 0; });
+void TdlgInventory::ShowSlots() {
+  // Redrawn once, after every row has its new text and word.
   lbCharacter->setUpdatesEnabled(false);
-  for (std::size_t slot = 0; slot < rows.size(); ++slot)
-    SetSlot(static_cast<int>(slot), rows[slot].text, rows[slot].word);
+  const std::vector<InventoryRow>& rows = editor_.Slots();
+  for (int slot = 0; slot < SlotCount() && static_cast<std::size_t>(slot) < rows.size(); ++slot)
+    SetRow(lbCharacter->item(slot), QString::fromStdString(rows[slot].text), rows[slot].word);
   lbCharacter->setUpdatesEnabled(true);
+}
+
+void TdlgInventory::Move(int (InventoryEditor::*move)(int)) {
+  const int s = SelectedSlot();
+  if (s < 0) return;
+  const int selectedAfter = (editor_.*move)(s);
+  ShowSlots();
+  SelectSlot(selectedAfter);
 }
 
 void TdlgInventory::Inform(const QString& text) {
@@ -426,15 +352,7 @@ void TdlgInventory::Inform(const QString& text) {
 // box. It is shown here instead of being thrown: an exception must not unwind
 // through the widget library's event handling, which is not exception-safe.
 void TdlgInventory::ReportMissingList() {
-  platform_.error(this, QStringLiteral("No character inventory assigned."));
-}
-
-QString TdlgInventory::DuplicateMessage() const {
-  return CharacterName + QStringLiteral(" already has some of these.");
-}
-
-QString TdlgInventory::ItemNameOf(std::uint16_t id) const {
-  return QString::fromStdString(ItemDisplayName(itemNames_, id));
+  platform_.error(this, QString::fromUtf8(inventory_texts::kNoInventory));
 }
 
 int TdlgInventory::SlotCount() const {
@@ -451,25 +369,6 @@ int TdlgInventory::ChosenItemRow() const {
   return current != nullptr && current->isSelected() ? lbItems->currentRow() : -1;
 }
 
-std::uint16_t TdlgInventory::SlotWord(int slot) const {
-  return RowItemWord(lbCharacter->item(slot));
-}
-
-QString TdlgInventory::SlotTextAt(int slot) const {
-  return lbCharacter->item(slot)->text();
-}
-
-void TdlgInventory::SetSlot(int slot, const QString& text, std::uint16_t word) {
-  SetRow(lbCharacter->item(slot), text, word);
-}
-
-void TdlgInventory::SwapSlots(int a, int b) {
-  const QString textA = SlotTextAt(a);
-  const std::uint16_t wordA = SlotWord(a);
-  SetSlot(a, SlotTextAt(b), SlotWord(b));
-  SetSlot(b, textA, wordA);
-}
-
 void TdlgInventory::SelectSlot(int slot) {
   commandSelecting_ = true;
   lbCharacter->setCurrentRow(slot);
@@ -477,16 +376,7 @@ void TdlgInventory::SelectSlot(int slot) {
 }
 
 void TdlgInventory::SelectItemOfSlot(int slot) {
-  int row = -1;
-  if (slot >= 0) {
-    const std::uint16_t id = ItemId(SlotWord(slot));
-    for (int candidate = 0; candidate < lbItems->count(); ++candidate) {
-      if (ItemId(RowItemWord(lbItems->item(candidate))) == id) {
-        row = candidate;
-        break;
-      }
-    }
-  }
+  const int row = editor_.ItemRowOf(slot);
   lbItems->setCurrentRow(row);
   if (row < 0) lbItems->clearSelection();
 }

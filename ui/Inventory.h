@@ -1,5 +1,7 @@
 // The inventory editor: a modal dialog that edits a copy of one character's
 // 15 inventory slots and, on OK, writes them back into the main window's list.
+// The copy and the rules of its commands are core's InventoryEditor; the
+// dialog holds the selections and shows the lists and messages.
 #pragma once
 
 #include <QDialog>
@@ -7,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "InventoryEditor.h"
 #include "VelmaraData.h"
 
 class QLabel;
@@ -75,21 +78,15 @@ class TdlgInventory : public QDialog {
   void lbCharacterClick();
   void lbCharacterDblClick();
 
-  static bool IsStackable(std::uint16_t id);
-  bool HoldsStackable(std::uint16_t id) const;
-  void CompactSlots();
-
+  // Shows the editor's message, or its slots when the command was carried out.
+  void ShowOutcome(const std::string& message);
+  void ShowSlots();
+  void Move(int (InventoryEditor::*move)(int));
   void Inform(const QString& text);
   void ReportMissingList();
-  QString DuplicateMessage() const;
-  QString ItemNameOf(std::uint16_t id) const;
   int SlotCount() const;
   int SelectedSlot() const;
   int ChosenItemRow() const;
-  std::uint16_t SlotWord(int slot) const;
-  QString SlotTextAt(int slot) const;
-  void SetSlot(int slot, const QString& text, std::uint16_t word);
-  void SwapSlots(int a, int b);
   // Selects a slot without the item list following it (command selections).
   void SelectSlot(int slot);
   // Selects the item list's row for the item of `slot`, or nothing.
@@ -97,6 +94,7 @@ class TdlgInventory : public QDialog {
 
   Platform& platform_;
   const std::vector<ItemName>& itemNames_;
+  InventoryEditor editor_;  // the copy of the slots and the rules that edit it
   bool commandSelecting_ = false;
 };
 

@@ -10,10 +10,7 @@
 namespace velmara {
 
 QString SlotText(const std::vector<ItemName>& names, std::uint16_t word) {
-  QString text = QString::fromStdString(ItemDisplayName(names, ItemId(word)));
-  const int quantity = ItemQuantity(word);
-  if (quantity > 1) text += QStringLiteral(" * ") + QString::number(quantity);
-  return text;
+  return QString::fromStdString(InventorySlotText(names, word));
 }
 
 std::uint16_t RowItemWord(const QListWidgetItem* row) {
@@ -31,25 +28,9 @@ QListWidgetItem* AddRow(QListWidget* list, const QString& text, std::uint16_t wo
   return row;
 }
 
-ItemColourClass ColourClassOf(std::uint16_t word) {
-  if (IsSpecialItem(word)) return ItemColourClass::Special;
-  if (IsStackableItem(word)) return ItemColourClass::Stackable;
-  if (IsStoryItem(word)) return ItemColourClass::Story;
-  return ItemColourClass::Other;
-}
-
 QColor ColourOf(ItemColourClass cls) {
-  switch (cls) {
-    case ItemColourClass::Special:
-      return QColor(0, 0, 255);
-    case ItemColourClass::Stackable:
-      return QColor(0, 191, 0);
-    case ItemColourClass::Story:
-      return QColor(255, 0, 0);
-    case ItemColourClass::Other:
-      break;
-  }
-  return QColor();
+  const std::optional<RgbColour> colour = ClassColour(cls);
+  return colour ? QColor(colour->red, colour->green, colour->blue) : QColor();
 }
 
 int InventoryRowHeight(const QFont& font) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "InventorySlots.h"
 #include "VelmaraData.h"
 
 class QListWidget;
@@ -30,8 +31,6 @@ void SetRow(QListWidgetItem* row, const QString& text, std::uint16_t word);
 // Appends a row with the given text and item word.
 QListWidgetItem* AddRow(QListWidget* list, const QString& text, std::uint16_t word);
 
-enum class ItemColourClass { Special, Stackable, Story, Other };
-ItemColourClass ColourClassOf(std::uint16_t word);
 // Colour of a class, invalid for Other (the list's own text colour is used).
 QColor ColourOf(ItemColourClass cls);
 

@@ -1,14 +1,14 @@
 // Moving the party record into the controls and back: Djinn, statistics,
-// coins and side quests (the inventories live in MainInventory.cpp). Input is
-// never refused: text that is no number takes a fixed value and every number
-// is brought to its nearest bound without a message.
+// coins and side quests (the inventories live in MainInventory.cpp). The
+// parsing, bounds and Djinn placement are core's (EditRules.h,
+// PartyRules.h); this file moves the values between record and widgets.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <algorithm>
-#include <optional>
 
+#include "EditRules.h"
 #include "MainTables.h"
+#include "PartyRules.h"
 #include "main.h"
 
 namespace velmara {
@@ -16,23 +16,6 @@ namespace velmara {
 using namespace main_tables;
 
 namespace {
-
-// Only bits 0..6 of a Djinn word name a Djinn.
-constexpr std::uint32_t kDjinnWordMask = (1u << kDjinnPerElement) - 1;
-constexpr std::uint32_t kMaxCoins = 999999;
-// Coins text that is no number counts as the largest 32-bit integer and so
-// ends at the coin limit.
-constexpr std::int32_t kCoinsFallback = 2147483647;
-constexpr std::int32_t kStatFallback = 1;
-
-// A decimal integer with an optional sign and surrounding blanks; nullopt for
-// anything else, the empty text included, and for values outside 32 bits.
-std::optional<std::int32_t> ParseInteger(const QString& text) {
-  bool ok = false;
-  const int value = text.trimmed().toInt(&ok, 10);
-  if (!ok) return std::nullopt;
-  return value;
-}
 
 bool IsChecked(const QListWidget* list, int row) {
   return list->item(row)->checkState() == Qt::Checked;
@@ -42,30 +25,14 @@ void SetChecked(QListWidget* list, int row, bool checked) {
   list->item(row)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
-// Shows a value and enables the edit unless Bronze is selected and the edit
-// holds a statistic, which Bronze passwords do not carry.
-void SetStatEdit(QLineEdit* edit, unsigned value, StatKind kind, bool bronze) {
-  edit->setEnabled(!bronze || kind == StatKind::Level);
+// Shows a value and enables the edit unless the type does not carry it.
+void SetStatEdit(QLineEdit* edit, unsigned value, StatKind kind, TPasswordType type) {
+  edit->setEnabled(IsStatEditEnabled(kind, type));
   edit->setText(QString::number(value));
 }
 
-// The edit's value brought to 1..bound, where the bound follows from the
-// edit's maximum input length.
 std::uint16_t GetStatEdit(const QLineEdit* edit, int maxLength) {
-  const std::int32_t value = ParseInteger(edit->text()).value_or(kStatFallback);
-  const std::int32_t bound = StatBound(maxLength);
-  return static_cast<std::uint16_t>(std::clamp<std::int32_t>(value, 1, bound));
-}
-
-unsigned FieldValue(const TCharacterRecord& record, const StatField& field) {
-  return field.byteField ? record.*field.byteField : record.*field.wordField;
-}
-
-void SetField(TCharacterRecord& record, const StatField& field, std::uint16_t value) {
-  if (field.byteField)
-    record.*field.byteField = static_cast<std::uint8_t>(value);
-  else
-    record.*field.wordField = value;
+  return StatFromText(edit->text().toStdString(), maxLength);
 }
 
 // The statistics are shown and read in this order: the four levels, then
@@ -95,25 +62,21 @@ void TfmMain::ControlsToData() {
 }
 
 void TfmMain::DjinnToControls() {
-  // A Djinn that any character holds is shown as obtained.
+  const DjinnMasks held = DjinnHeld(Data);
   for (int e = 0; e < kElementCount; ++e) {
-    std::uint32_t held = 0;
-    for (const TCharacterRecord& character : Data.Characters)
-      held |= character.Djinn[e] & kDjinnWordMask;
     QListWidget* list = this->*kDjinnLists[e].list;
-    for (int d = 0; d < kDjinnPerElement; ++d) SetChecked(list, d, held & (1u << d));
+    for (int d = 0; d < kDjinnPerElement; ++d) SetChecked(list, d, held[e] & (1u << d));
   }
 }
 
 void TfmMain::ControlsToDjinn() {
-  // Every Djinn of element e goes to character e; the other words are cleared.
+  DjinnMasks held{};
   for (int e = 0; e < kElementCount; ++e) {
     const QListWidget* list = this->*kDjinnLists[e].list;
-    std::uint32_t held = 0;
     for (int d = 0; d < kDjinnPerElement; ++d)
-      if (IsChecked(list, d)) held |= 1u << d;
-    for (int j = 0; j < kElementCount; ++j) Data.Characters[e].Djinn[j] = j == e ? held : 0;
+      if (IsChecked(list, d)) held[e] |= 1u << d;
   }
+  PlaceDjinn(Data, held);
 }
 
 void TfmMain::btnDjinnClick() {
@@ -122,35 +85,30 @@ void TfmMain::btnDjinnClick() {
 }
 
 void TfmMain::StatsToControls() {
-  const bool bronze = SelectedType() == ptBronze;
+  const TPasswordType type = SelectedType();
   ForEachStatInOrder([&](int c, int k) {
-    SetStatEdit(this->*kStatEdits[c][k], FieldValue(Data.Characters[c], kStatFields[k]),
-                kStatFields[k].kind, bronze);
+    SetStatEdit(this->*kStatEdits[c][k], StatValue(Data.Characters[c], kStatFields[k]),
+                kStatFields[k].kind, type);
   });
 }
 
 void TfmMain::ControlsToStats() {
   ForEachStatInOrder([&](int c, int k) {
     const QLineEdit* edit = this->*kStatEdits[c][k];
-    SetField(Data.Characters[c], kStatFields[k], GetStatEdit(edit, kStatFields[k].maxLength));
+    SetStatValue(Data.Characters[c], kStatFields[k], GetStatEdit(edit, kStatFields[k].maxLength));
   });
 }
 
 void TfmMain::MiscToControls() {
-  const bool gold = SelectedType() == ptGold;
-  eCoins->setEnabled(gold);
-  if (gold) eCoins->setText(QString::number(Data.Coins));
+  const bool coins = IsCoinsEditEnabled(SelectedType());
+  eCoins->setEnabled(coins);
+  if (coins) eCoins->setText(QString::number(Data.Coins));
   for (int i = 0; i < kSideQuestCount; ++i)
     SetChecked(clbSidequest, i, GetEventFlag(Data, kSideQuestFlags[i]));
 }
 
 void TfmMain::ControlsToMisc() {
-  if (SelectedType() == ptGold) {
-    // Taken as unsigned, so a negative entry also ends at the limit.
-    const auto coins =
-        static_cast<std::uint32_t>(ParseInteger(eCoins->text()).value_or(kCoinsFallback));
-    Data.Coins = std::min(coins, kMaxCoins);
-  }
+  if (IsCoinsEditEnabled(SelectedType())) Data.Coins = CoinsFromText(eCoins->text().toStdString());
   for (int i = 0; i < kSideQuestCount; ++i)
     SetEventFlag(Data, kSideQuestFlags[i], IsChecked(clbSidequest, i));
 }

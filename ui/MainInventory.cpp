@@ -8,6 +8,7 @@
 #include "Inventory.h"
 #include "InventoryRows.h"
 #include "MainTables.h"
+#include "PartyRules.h"
 #include "main.h"
 
 namespace velmara {
@@ -21,10 +22,8 @@ void TfmMain::ItemsToControls() {
     for (const std::uint16_t word : Data.Characters[c].Items)
       AddRow(list, SlotText(ItemNames, word), word);
   }
-  if (SelectedType() == ptGold) {
-    EnsureStoryItem(kMarsStar);
-    EnsureStoryItem(kBlackOrb);
-  }
+  if (SelectedType() == ptGold)
+    for (const std::uint16_t id : kStoryItemsInOrder) EnsureStoryItem(id);
 }
 
 void TfmMain::ControlsToItems() {
@@ -39,18 +38,16 @@ void TfmMain::EnsureStoryItem(std::uint16_t Id) {
   // The sequel cannot be finished without these items, so a Gold password
   // always carries them when there is room; the record holds them only
   // after the next refresh.
-  for (const TCharacterRecord& character : Data.Characters)
-    for (const std::uint16_t word : character.Items)
-      if (ItemId(word) == Id) return;
-  for (const CharacterControls& controls : kCharacterControls) {
-    QListWidget* list = this->*controls.itemsList;
-    for (int j = 0; j < list->count(); ++j) {
-      if (RowItemWord(list->item(j)) != 0) continue;
-      SetRow(list->item(j), QString::fromStdString(ItemDisplayName(ItemNames, Id)),
-             MakeItemWord(Id));
-      return;
-    }
+  InventoryLists lists;
+  for (int c = 0; c < kCharacterCount; ++c) {
+    const QListWidget* list = this->*kCharacterControls[c].itemsList;
+    for (int j = 0; j < list->count(); ++j) lists[c].push_back(RowItemWord(list->item(j)));
   }
+  const std::optional<SlotPosition> slot = StoryItemSlot(Data, lists, Id);
+  if (!slot) return;
+  QListWidget* list = this->*kCharacterControls[slot->character].itemsList;
+  SetRow(list->item(slot->slot), QString::fromStdString(ItemDisplayName(ItemNames, Id)),
+         MakeItemWord(Id));
 }
 
 int TfmMain::InventoryOwner(QObject* Sender) const {

@@ -6,45 +6,28 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTextCursor>
-#include <algorithm>
 
 #include "MainTexts.h"
+#include "PasswordLayout.h"
 #include "main.h"
 
 namespace velmara {
 
 namespace {
 
-constexpr qsizetype kPageChars = static_cast<qsizetype>(kPageLength);
-constexpr qsizetype kRowChars = static_cast<qsizetype>(kRowLength);
-constexpr qsizetype kGroupChars = 5;
-const QString kGroupGap = QStringLiteral("  ");
-
-QString FromCodePoints(const QList<uint>& chars, qsizetype from, qsizetype count) {
-  return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()) + from, count);
+QString FromCodePoints(const QList<uint>& chars, std::size_t from, std::size_t count) {
+  return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()) + from,
+                           static_cast<qsizetype>(count));
 }
 
-// The rows of one page, each as "abcde  fghij"; a row of five characters or
-// fewer gets the gap at its end. Rows end at every tenth character of the
-// whole password, which never falls inside a page's row. Counted by code
-// point, as the decoder counts the characters of a password.
-QStringList PageRows(const QList<uint>& chars, int page) {
+// The rows of one page, each as "abcde  fghij", counted by code point as the
+// decoder counts the characters of a password.
+QStringList ShownRows(const QList<uint>& chars, int page) {
+  const QString gap = QString::fromLatin1(kPageRowGap.data(), kPageRowGap.size());
   QStringList rows;
-  const qsizetype length = chars.size();
-  const qsizetype pages = length / kPageChars + 1;
-  if (page < 0 || page >= pages) return rows;
-  const qsizetype first = kPageChars * page;
-  const qsizetype end =
-      length - first >= kPageChars ? first + kPageChars : first + length % kPageChars;
-  qsizetype rowStart = first;
-  for (qsizetype i = first; i < end; ++i) {
-    if ((i + 1) % kRowChars != 0 && i != end - 1) continue;
-    const qsizetype rowLength = i + 1 - rowStart;
-    const qsizetype headLength = std::min(rowLength, kGroupChars);
-    rows << FromCodePoints(chars, rowStart, headLength) + kGroupGap +
-                FromCodePoints(chars, rowStart + headLength, rowLength - headLength);
-    rowStart = i + 1;
-  }
+  for (const PageRow& row : PageRows(static_cast<std::size_t>(chars.size()), page))
+    rows << FromCodePoints(chars, row.first, row.head) + gap +
+                FromCodePoints(chars, row.first + row.head, row.tail);
   return rows;
 }
 
@@ -81,7 +64,8 @@ void TfmMain::btnPasswordClick() {
 void TfmMain::GeneratePassword() {
   if (!DataValid) return;
   PasswordText = QString::fromStdString(Encoder.MakePassword(SelectedType(), &Data));
-  RebuildPageList(static_cast<int>(PasswordText.toUcs4().size() / kPageChars + 1));
+  RebuildPageList(
+      static_cast<int>(PageCount(static_cast<std::size_t>(PasswordText.toUcs4().size()))));
   lbPagesClick();
 }
 
@@ -98,7 +82,7 @@ void TfmMain::lbPagesClick() {
 
 void TfmMain::ShowPage(int Page) {
   Memo1->setUpdatesEnabled(false);
-  Memo1->setPlainText(PageRows(PasswordText.toUcs4(), Page).join(u'\n'));
+  Memo1->setPlainText(ShownRows(PasswordText.toUcs4(), Page).join(u'\n'));
   Memo1->moveCursor(QTextCursor::Start);
   Memo1->setUpdatesEnabled(true);
 }

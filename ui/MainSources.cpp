@@ -12,6 +12,7 @@
 
 #include "MainTables.h"
 #include "MainTexts.h"
+#include "PartyRules.h"
 #include "PasswordCheck.h"
 #include "PasswordText.h"
 #include "Platform.h"
@@ -74,7 +75,7 @@ void TfmMain::RefreshDataSource(bool Rebuild) {
         ReadSaveBlock(SaveImageBytes(SaveImage), static_cast<std::size_t>(offset), Data);
     }
     for (int k = 0; k < kCharacterCount; ++k)
-      CharNames[k] = QString::fromLatin1(CharacterName(Data.Characters[k]));
+      CharNames[k] = QString::fromStdString(CharacterCaption(Data.Characters[k]));
   }
 
   UpdateGroupCaptions();
@@ -179,7 +180,7 @@ void TfmMain::mFileLoadClipboardClick(QObject* Sender) {
 
   // The imported text itself is shown, not a password made anew.
   RebuildPageList(
-      static_cast<int>(PasswordCharCount(PasswordText) / static_cast<qsizetype>(kPageLength)) + 1);
+      static_cast<int>(PageCount(static_cast<std::size_t>(PasswordCharCount(PasswordText)))));
   ShowPage(0);
   RefreshDataSource(true);
   DecodePasswordText();

@@ -2,45 +2,17 @@
 // statistic edits, four Djinn lists, four inventory lists with their edit
 // buttons, eight character group boxes) and through which it reads and writes
 // them. Each control keeps its own member; the tables point at the members.
+// The fields and bounds of the statistic edits are core's kStatFields.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "EditRules.h"
 #include "PasswordData.h"
 #include "main.h"
 
 namespace velmara::main_tables {
-
-// One row of a character's statistics group: the record field, its caption,
-// the edit's maximum input length (which also gives the bound and the width
-// of the store) and its kind.
-struct StatField {
-  const char* name;  // middle part of the member name: e<Character><name>
-  const char* caption;
-  int maxLength;
-  StatKind kind;
-  std::uint8_t TCharacterRecord::*byteField;   // used when maxLength is 2
-  std::uint16_t TCharacterRecord::*wordField;  // used when maxLength is 3 or 4
-};
-
-constexpr int kStatFieldCount = 7;
-constexpr int kLevelField = 0;
-
-inline constexpr std::array<StatField, kStatFieldCount> kStatFields = {{
-    {"Level", "等级:", 2, StatKind::Level, &TCharacterRecord::Level, nullptr},
-    {"HP", "HP:", 4, StatKind::Statistic, nullptr, &TCharacterRecord::HP},
-    {"PP", "PP:", 4, StatKind::Statistic, nullptr, &TCharacterRecord::PP},
-    {"Attack", "攻击:", 3, StatKind::Statistic, nullptr, &TCharacterRecord::Attack},
-    {"Defense", "防御:", 3, StatKind::Statistic, nullptr, &TCharacterRecord::Defense},
-    {"Agility", "敏捷:", 3, StatKind::Statistic, nullptr, &TCharacterRecord::Agility},
-    {"Luck", "运气:", 2, StatKind::Statistic, &TCharacterRecord::Luck, nullptr},
-}};
-
-// The largest value an edit of this maximum input length stores.
-constexpr std::uint16_t StatBound(int maxLength) {
-  return maxLength == 2 ? 99 : maxLength == 3 ? 511 : 1999;
-}
 
 using EditMember = QLineEdit* TfmMain::*;
 using ListMember = QListWidget* TfmMain::*;

@@ -1,45 +1,41 @@
 // Texts of the main window that its code sets at run time: the status line,
-// the source-list entries and markers, questions and messages. Captions that
+// the source-list entries and markers, questions and messages. The texts the
+// browser page shows as well come from core's WindowTexts.h; captions that
 // never change are set where the controls are built.
 #pragma once
 
 #include <QString>
+
+#include "WindowTexts.h"
 
 namespace velmara::texts {
 
 inline const QString kWindowCaption = QStringLiteral("Velmara密码生成器");
 
 // Status line.
-inline const QString kStatusValid = QStringLiteral(
-    "设置完毕后点击“刷新密码”以获得密码。你可以抄下密码，或复制整个密码（见密码菜单）到剪贴板，"
-    "然后把它粘贴到记事本之类的文本编辑器上。写下状态，道具等等。这也可以帮你记住这个密码能给你什么"
-    "。");
-inline const QString kStatusInvalid = QStringLiteral(
-    "Oops, looks like the data source you chose to load from contains invalid data.  If the data "
-    "cannot be corrected, then choose one of the Defaults (see menu) to begin creating "
-    "passwords.");
+inline const QString kStatusValid = QString::fromUtf8(window_texts::kStatusValid);
+inline const QString kStatusInvalid = QString::fromUtf8(window_texts::kStatusInvalid);
 
 // Source list entries and markers.
-inline const QString kSourceDataFile = QStringLiteral("（数据文件）");
-inline const QString kSourcePasswordText = QStringLiteral("（密码文件）");
-inline const QString kSourceUnusablePassword = QStringLiteral("（不可用的密码！）");
-inline const QString kSourceInvalidPassword = QStringLiteral("(from invalid password!)");
+inline const QString kSourceDataFile = QString::fromUtf8(window_texts::kSourceDataFile);
+inline const QString kSourcePasswordText = QString::fromUtf8(window_texts::kSourcePasswordText);
+inline const QString kSourceUnusablePassword =
+    QString::fromUtf8(window_texts::kSourceUnusablePassword);
+inline const QString kSourceInvalidPassword =
+    QString::fromUtf8(window_texts::kSourceInvalidPassword);
 
 // Page list entries are this prefix and the page number from 1.
-inline const QString kPagePrefix = QStringLiteral("Page ");
+inline const QString kPagePrefix = QString::fromUtf8(window_texts::kPagePrefix);
 
 // Questions and messages.
-inline const QString kInformationTitle = QStringLiteral("Information");
-inline const QString kWarningTitle = QStringLiteral("Warning");
-inline const QString kConfirmDefault = QStringLiteral("这会覆盖你所做的一切修改。继续吗？");
-inline const QString kNoClipboardText =
-    QStringLiteral("Cannot import password:  No text in clipboard.");
-inline const QString kCannotSaveInvalid = QStringLiteral("Cannot save data for invalid passwords.");
-inline const QString kCannotSaveFile =
-    QStringLiteral("Can't save to specified file.. it's probably in use by another program.");
-inline const QString kCannotLoadFile = QStringLiteral(
-    "Can't load data from specified file.. it's probably in use by another program.");
-inline const QString kSaveInvalidTiles = QStringLiteral("Password is invalid.. save anyway?");
+inline const QString kInformationTitle = QString::fromUtf8(window_texts::kInformationTitle);
+inline const QString kWarningTitle = QString::fromUtf8(window_texts::kWarningTitle);
+inline const QString kConfirmDefault = QString::fromUtf8(window_texts::kConfirmDefault);
+inline const QString kNoClipboardText = QString::fromUtf8(window_texts::kNoClipboardText);
+inline const QString kCannotSaveInvalid = QString::fromUtf8(window_texts::kCannotSaveInvalid);
+inline const QString kCannotSaveFile = QString::fromUtf8(window_texts::kCannotSaveFile);
+inline const QString kCannotLoadFile = QString::fromUtf8(window_texts::kCannotLoadFile);
+inline const QString kSaveInvalidTiles = QString::fromUtf8(window_texts::kSaveInvalidTiles);
 
 // File dialogs: title, filter in Qt's syntax, default suffix.
 inline const QString kOpenSaveTitle = QStringLiteral("载入Velmara存档数据...");

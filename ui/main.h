@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "EditRules.h"
 #include "Password.h"
 #include "PasswordData.h"
 #include "VelmaraData.h"
@@ -47,10 +48,6 @@ constexpr std::int32_t kNoSourceTag = -1;
 
 // Where the data in the record came from.
 enum TDataSource : std::int32_t { dsSaveFile = 0, dsDataFile = 1, dsPasswordText = 2 };
-
-// What a statistic edit holds: the level edits stay enabled for every
-// password type, the statistic edits are disabled under Bronze.
-enum class StatKind { Statistic = 1, Level = 2 };
 
 class TfmMain : public QMainWindow {
   Q_OBJECT

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 #include "Alphabet.h"
 
 namespace velmara {
@@ -63,6 +65,19 @@ TEST(ClipboardLayoutTest, GroupsCountCharactersNotUtf16Units) {
   const QString lone = QStringLiteral("ABCD") + QChar(char16_t{0xD800}) + QStringLiteral("EF");
   EXPECT_EQ(FormatPasswordForClipboard(lone),
             QStringLiteral("ABCD") + QChar(char16_t{0xD800}) + QStringLiteral(" EF\r\n"));
+}
+
+TEST(ClipboardLayoutTest, QStringAndUtf8LayoutsAgreeForAnyLength) {
+  // The window lays out QString, the page UTF-8: both must write the same text.
+  const QStringList characters = QString::fromUtf8("A \u3000 \U0001F600 \u00E9 B").split(u' ');
+  for (qsizetype length = 0; length <= 300; ++length) {
+    SCOPED_TRACE(length);
+    QString password;
+    for (qsizetype i = 0; i < length; ++i) password += characters.at(i % characters.size());
+    const std::string utf8 = password.toStdString();
+    EXPECT_EQ(FormatPasswordForClipboard(password).toStdString(), FormatPasswordForClipboard(utf8));
+    EXPECT_EQ(PasswordCharCount(password), static_cast<qsizetype>(PasswordCharCount(utf8)));
+  }
 }
 
 TEST(CleanPasswordTextTest, RemovesOnlyBlanksTabsLineEndsAndDashes) {

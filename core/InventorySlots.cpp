@@ -1,0 +1,33 @@
+#include "InventorySlots.h"
+
+namespace velmara {
+
+std::string InventorySlotText(const std::vector<ItemName>& names, std::uint16_t word) {
+  std::string text = ItemDisplayName(names, ItemId(word));
+  const int quantity = ItemQuantity(word);
+  if (quantity > 1) text += " * " + std::to_string(quantity);
+  return text;
+}
+
+ItemColourClass ColourClassOf(std::uint16_t word) {
+  if (IsSpecialItem(word)) return ItemColourClass::Special;
+  if (IsStackableItem(word)) return ItemColourClass::Stackable;
+  if (IsStoryItem(word)) return ItemColourClass::Story;
+  return ItemColourClass::Other;
+}
+
+std::optional<RgbColour> ClassColour(ItemColourClass cls) {
+  switch (cls) {
+    case ItemColourClass::Special:
+      return RgbColour{0, 0, 255};
+    case ItemColourClass::Stackable:
+      return RgbColour{0, 191, 0};
+    case ItemColourClass::Story:
+      return RgbColour{255, 0, 0};
+    case ItemColourClass::Other:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace velmara
