@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing need.
 # Only missing packages are installed; apt-get update runs once, and only then.
+# With the argument "web": the packages of the browser edition's build and
+# tests instead (emscripten, chromium, and node with npm when missing).
 set -euo pipefail
 
 packages=(
@@ -13,6 +15,11 @@ packages=(
   # and bash-completion for the completion test.
   dpkg-dev file desktop-file-utils appstream lintian bash-completion
 )
+if [[ "${1:-}" == web ]]; then
+  packages=(cmake ninja-build emscripten chromium)
+  command -v node >/dev/null || packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

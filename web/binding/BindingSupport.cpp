@@ -1,0 +1,19 @@
+#include "BindingSupport.h"
+
+namespace velmara::web {
+
+std::vector<std::uint8_t> BytesOf(const emscripten::val& array) {
+  return emscripten::convertJSArrayToNumberVector<std::uint8_t>(array);
+}
+
+emscripten::val Uint8ArrayOf(const std::uint8_t* bytes, std::size_t count) {
+  // The view looks into the module's memory; the new array copies it out.
+  return emscripten::val::global("Uint8Array").new_(emscripten::typed_memory_view(count, bytes));
+}
+
+const std::vector<ItemName>& SharedItemNames() {
+  static const std::vector<ItemName> names = BuildItemNames();
+  return names;
+}
+
+}  // namespace velmara::web
