@@ -118,9 +118,9 @@ class Party {
   // --- The codec.
   // The password of `type` (0 Gold, 1 Silver, 2 Bronze) for the record; the
   // empty text for any other type, which the encoder would refuse.
-  std::string makePassword(int type) {
-    if (!IsKnownPasswordType(type)) return {};
-    return encoder_.MakePassword(static_cast<TPasswordType>(type), &data_);
+  val makePassword(int type) {
+    if (!IsKnownPasswordType(type)) return JsString({});
+    return JsString(encoder_.MakePassword(static_cast<TPasswordType>(type), &data_));
   }
   // The encoder's 260-byte tile buffer: the last password's tiles, then zeros.
   val tiles() const {
