@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the test suites (plain and under
 # AddressSanitizer/UndefinedBehaviorSanitizer), the libFuzzer targets for a
-# bounded number of runs, and a short run of each benchmark. Every stage runs
+# bounded number of runs, a short run of each benchmark, and the build, tests
+# and figures of the browser edition. Every stage runs
 # even when an earlier one failed; the exit status is non-zero if any failed.
 set -uo pipefail
 
@@ -82,6 +83,34 @@ if ((EUID == 0)) && command -v setpriv >/dev/null && [[ -d "$root/build/tests" ]
   else
     echo "skipped: user nobody cannot reach $root/build"
   fi
+fi
+
+# The browser edition: its build, the Node tests of the binding and the
+# browser tests of the page, both against velmara-pw from build/, and its
+# figures (printed, not judged).
+step "Browser edition: build in build-web/"
+if bash "$root/scripts/build-web.sh"; then
+  if [[ ! -x "$root/build/cli/velmara-pw" ]]; then
+    fail "browser edition: no velmara-pw in build/ to test against"
+  elif ! (cd "$root/web" && { [[ -d node_modules ]] || npm ci --no-audit --no-fund; }); then
+    fail "browser edition: npm ci in web/"
+  else
+    step "Tests of the browser edition (Node and Chromium)"
+    log="$root/build-web/tests.log"
+    (cd "$root/web" && VELMARA_PW="$root/build/cli/velmara-pw" node --test tests/*.test.mjs) 2>&1 |
+      tee "$log" | grep -E '^(not )?ok |^# (pass|fail)'
+    ((PIPESTATUS[0] == 0)) || fail "tests of the browser edition (log: $log)"
+    passed=$(sed -n 's/^# pass \([0-9]*\)$/\1/p' "$log")
+    failed=$(sed -n 's/^# fail \([0-9]*\)$/\1/p' "$log")
+    summaries+=("build-web: ${passed:-0} passed, ${failed:-0} failed")
+    tests_passed=$((tests_passed + ${passed:-0}))
+    tests_failed=$((tests_failed + ${failed:-0}))
+
+    step "Figures of the browser edition"
+    (cd "$root/web" && node tests/measure.mjs) || fail "figures of the browser edition"
+  fi
+else
+  fail "build in build-web/"
 fi
 
 step "Build with AddressSanitizer and UndefinedBehaviorSanitizer (Debug) in build-asan/"

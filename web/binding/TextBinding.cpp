@@ -149,6 +149,9 @@ val DjinnNames() {
 int SideQuestCount() {
   return kSideQuestCount;
 }
+int SlotsPerCharacter() {
+  return kSlotsPerCharacter;
+}
 std::string DefaultPassword(int which) {
   return which >= 0 && which < kDefaultPartyCount ? std::string(kDefaultPasswords[which])
                                                   : std::string();
@@ -207,6 +210,7 @@ EMSCRIPTEN_BINDINGS(velmara_texts) {
   function("characterNames", &CharacterNames);
   function("djinnNames", &DjinnNames);
   function("sideQuestCount", &SideQuestCount);
+  function("slotsPerCharacter", &SlotsPerCharacter);
   function("defaultPassword", &DefaultPassword);
   function("texts", &Texts);
 }

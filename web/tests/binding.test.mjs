@@ -84,7 +84,8 @@ test("the clipboard layout matches velmara-pw --groups and cleans back", (t) => 
     assert.equal(module.cleanPasswordText(module.clipboardText(password)), password);
     assert.equal(module.typeForLength(module.passwordCharCount(password)), type);
   }
-  for (const length of [0, 15, 17, 60, 62, 259, 261]) assert.equal(module.typeForLength(length), -1);
+  for (const length of [0, 15, 17, 60, 62, 259, 261])
+    assert.equal(module.typeForLength(length), -1);
   party.delete();
 });
 
@@ -106,8 +107,16 @@ test("every decoder message is velmara-pw's, character for character", () => {
     { what: "full-width blank", text: bronze.slice(0, 5) + "\u3000" + bronze.slice(6), type: 2 },
     { what: "accented letter", text: "\u00e9" + bronze.slice(1), type: 2 },
     { what: "one row wrong", text: shifted(gold, 3, 1), type: 0 },
-    { what: "rows on several pages", text: shifted(shifted(shifted(gold, 12, 5), 77, 9), 251, 2), type: 0 },
-    { what: "Bronze's short second row carries no row check", text: shifted(bronze, 12, 1), type: 2 },
+    {
+      what: "rows on several pages",
+      text: shifted(shifted(shifted(gold, 12, 5), 77, 9), 251, 2),
+      type: 0,
+    },
+    {
+      what: "Bronze's short second row carries no row check",
+      text: shifted(bronze, 12, 1),
+      type: 2,
+    },
     // Two tiles of one row moved in opposite directions keep the row check.
     { what: "check value", text: shifted(shifted(silver, 1, 1), 2, -1), type: 1 },
     { what: "Silver text read as Gold", text: silver, type: 0, name: "gold" },
@@ -131,7 +140,10 @@ test("every decoder message is velmara-pw's, character for character", () => {
 test("save blocks are listed and read as velmara-pw lists and extracts them", (t) => {
   const dir = tempDir(t);
   const image = new Uint8Array(65536 + 100);
-  const block = (index, { signature = "CAMELOT", slot = 0, name = "Mia", clear = 0, seed = index }) => {
+  const block = (
+    index,
+    { signature = "CAMELOT", slot = 0, name = "Mia", clear = 0, seed = index },
+  ) => {
     const at = index * 4096;
     image.set(randomRecord(seed), at + 16);
     image.set(new TextEncoder().encode(signature), at);
@@ -154,7 +166,10 @@ test("save blocks are listed and read as velmara-pw lists and extracts them", (t
   const listed = module.saveBlocks(image);
   const lines = listed.map(({ text, offset }) => `${offset / 4096}\t${offset}\t${text}\n`);
   assert.equal(lines.join(""), native.stdout.toString("utf8"));
-  assert.deepEqual(listed.map((entry) => entry.text), ["Isaac", "Mia（清空）", "Ivan", ""]);
+  assert.deepEqual(
+    listed.map((entry) => entry.text),
+    ["Isaac", "Mia（清空）", "Ivan", ""],
+  );
 
   const party = new module.Party();
   for (const { offset } of listed) {

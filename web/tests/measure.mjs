@@ -33,7 +33,9 @@ for (const file of pageFiles(pageDir)) {
   raw += bytes.length;
   gzipped += zlib.gzipSync(bytes, { level: 9 }).length;
 }
-console.log(`page size: ${(raw / 1024).toFixed(1)} KiB, ${(gzipped / 1024).toFixed(1)} KiB gzipped (every file of ${pageDir})`);
+console.log(
+  `page size: ${(raw / 1024).toFixed(1)} KiB, ${(gzipped / 1024).toFixed(1)} KiB gzipped (every file of ${pageDir})`,
+);
 
 const browser = await launchBrowser();
 try {
@@ -44,7 +46,9 @@ try {
     await page.goto(pageUrl);
     await page.waitForSelector('html[data-ready="true"]');
     firstPassword.push(
-      await page.evaluate(() => performance.getEntriesByName("velmara-first-password")[0].startTime),
+      await page.evaluate(
+        () => performance.getEntriesByName("velmara-first-password")[0].startTime,
+      ),
     );
     if (i === openings - 1) {
       const perCall = await page.evaluate(

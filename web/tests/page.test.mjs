@@ -124,7 +124,9 @@ test("start-up shows page 1 of the low default's Gold password, loading nothing 
   assert.deepEqual(pages, ["Page 1", "Page 2", "Page 3", "Page 4", "Page 5", "Page 6"]);
   assert.equal(await page.getAttribute("#lbPages [role=option] >> nth=0", "aria-selected"), "true");
   assert.equal(await page.textContent("#lblStatus"), module.texts().statusValid);
-  assert.deepEqual(await page.locator("#lbSaveSlots [role=option]").allTextContents(), ["（密码文件）"]);
+  assert.deepEqual(await page.locator("#lbSaveSlots [role=option]").allTextContents(), [
+    "（密码文件）",
+  ]);
   assert.equal(await shownPassword(page), expected);
   // Everything the page loads is its own: no request leaves the folder.
   for (const url of requests) assert.match(url, /^(file:|data:)/, url);
@@ -183,7 +185,10 @@ test("the type buttons, by keyboard: Silver makes a 61-character password at onc
   await page.focus("#rbGold");
   await page.keyboard.press("ArrowDown");
   assert.ok(await page.isChecked("#rbSilver"));
-  assert.deepEqual(await page.locator("#lbPages [role=option]").allTextContents(), ["Page 1", "Page 2"]);
+  assert.deepEqual(await page.locator("#lbPages [role=option]").allTextContents(), [
+    "Page 1",
+    "Page 2",
+  ]);
   assert.equal(await page.isVisible("#lblTypeGold"), false);
   await page.focus("#lbPages");
   await page.keyboard.press("ArrowDown");
@@ -208,7 +213,10 @@ test("pasting text with a mistake shows the decoder's message and the invalid st
   const native = velmaraPw(["decode", "-"], mistaken);
   assert.equal(native.status, 1);
 
-  await page.evaluate((text) => navigator.clipboard.writeText(text), module.clipboardText(mistaken));
+  await page.evaluate(
+    (text) => navigator.clipboard.writeText(text),
+    module.clipboardText(mistaken),
+  );
   await chooseMenu(page, "mFile", "mFileLoadClipboard");
   await page.keyboard.press("Control+V");
   await page.getByRole("button", { name: "导入" }).click();
@@ -272,7 +280,8 @@ function batterySave(dir) {
     image.fill(0, at + 16, at + 21);
     image.set(new TextEncoder().encode(name), at + 16);
     // The characters' names, as the captions show them.
-    for (let c = 0; c < 4; ++c) image.set(new TextEncoder().encode(name.slice(0, 3) + c), at + 16 + 1280 + c * 332);
+    for (let c = 0; c < 4; ++c)
+      image.set(new TextEncoder().encode(name.slice(0, 3) + c), at + 16 + 1280 + c * 332);
   };
   put(1, low, "Low", 0);
   put(2, low, "Bad", 3);
@@ -358,11 +367,14 @@ test("dropping a data file on the page loads it", async (t) => {
   const { page } = await openPage(t);
   const record = randomRecord(21);
   const dir = tempDir(t);
-  const transfer = await page.evaluateHandle((bytes) => {
-    const data = new DataTransfer();
-    data.items.add(new File([new Uint8Array(bytes)], "Party.DAT"));
-    return data;
-  }, [...record]);
+  const transfer = await page.evaluateHandle(
+    (bytes) => {
+      const data = new DataTransfer();
+      data.items.add(new File([new Uint8Array(bytes)], "Party.DAT"));
+      return data;
+    },
+    [...record],
+  );
   await page.dispatchEvent("main", "drop", { dataTransfer: transfer });
   await settles(() => sourceEntries(page), ["（数据文件）"]);
   assert.equal(await shownPassword(page), nativePassword(dir, record));
@@ -407,7 +419,10 @@ test("the inventory editor refuses a second stack and quantities outside 1 to 30
   await settles(() => herbSlot.textContent(), "Herb * 30");
 
   // Long Sword holds one piece only.
-  await slots.filter({ hasText: /^Long Sword$/ }).first().click();
+  await slots
+    .filter({ hasText: /^Long Sword$/ })
+    .first()
+    .click();
   await page.getByRole("button", { name: "数量(L)..." }).click();
   assert.equal(await answerMessage(page), "That item only supports a quantity of 1.");
 
@@ -426,8 +441,14 @@ test("under Silver the editor offers the special items only, and Escape drops th
   await openIsaacsEditor(page);
   const items = await page.locator("#lbItems [role=option]").allTextContents();
   assert.deepEqual(items, [
-    "Orb of Force", "Douse Drop", "Frost Jewel", "Lifting Gem",
-    "Halt Gem", "Cloak Ball", "Carry Stone", "Catch Beads",
+    "Orb of Force",
+    "Douse Drop",
+    "Frost Jewel",
+    "Lifting Gem",
+    "Halt Gem",
+    "Cloak Ball",
+    "Carry Stone",
+    "Catch Beads",
   ]);
   assert.equal(await page.isEnabled("#btnQuantity"), false);
   const before = await page.locator("#lbIsaacItems [role=option]").allTextContents();

@@ -9,7 +9,12 @@
   const { state } = V;
 
   const elements = ["Venus", "Mercury", "Mars", "Jupiter"];
-  const elementCaptions = ["地精灵(<u>V</u>):", "水精灵(<u>M</u>):", "火精灵(<u>R</u>):", "风精灵(<u>J</u>):"];
+  const elementCaptions = [
+    "地精灵(<u>V</u>):",
+    "水精灵(<u>M</u>):",
+    "火精灵(<u>R</u>):",
+    "风精灵(<u>J</u>):",
+  ];
   const elementKeys = ["v", "m", "r", "j"];
 
   // From the shared tables at start-up.
@@ -142,7 +147,8 @@
     djinnToControls() {
       elements.forEach((_, e) => {
         const held = state.party.djinnHeld(e);
-        for (let d = 0; d < djinnNames[e].length; ++d) djinnCheck(e, d).checked = ((held >> d) & 1) === 1;
+        for (let d = 0; d < djinnNames[e].length; ++d)
+          djinnCheck(e, d).checked = ((held >> d) & 1) === 1;
       });
     },
 
@@ -184,8 +190,10 @@
     },
 
     controlsToMisc() {
-      if (state.module.coinsEditEnabled(V.selectedType())) state.party.setCoinsText($("eCoins").value);
-      for (let i = 0; i < sideQuestCount; ++i) state.party.setSideQuest(i, sideQuestCheck(i).checked);
+      if (state.module.coinsEditEnabled(V.selectedType()))
+        state.party.setCoinsText($("eCoins").value);
+      for (let i = 0; i < sideQuestCount; ++i)
+        state.party.setSideQuest(i, sideQuestCheck(i).checked);
     },
 
     // The captions of the eight character group boxes.

@@ -23,7 +23,10 @@
         onSelect: V.handler(() => sources.lbSaveSlotsClick()),
       });
       for (const item of document.querySelectorAll("[data-default]"))
-        item.addEventListener("click", V.handler(() => sources.mDefaultsClick(Number(item.dataset.default))));
+        item.addEventListener(
+          "click",
+          V.handler(() => sources.mDefaultsClick(Number(item.dataset.default))),
+        );
     },
 
     // After a failed read of a save the old entries would point into the
@@ -57,7 +60,9 @@
           if (entry && entry.offset >= 0 && state.saveImage)
             state.party.loadSaveBlock(state.saveImage, entry.offset);
         }
-        state.charNames = [0, 1, 2, 3].map((c) => state.party.characterCaption(c));
+        state.charNames = V.controls
+          .characterNames()
+          .map((_, c) => state.party.characterCaption(c));
       }
       V.controls.setCaptions(state.charNames);
       sources.showValidity();
@@ -109,7 +114,9 @@
     // null to import state.passwordText itself (a built-in default).
     async importPasswordText(text, sender = null) {
       state.dataSource = DataSource.PasswordText;
-      state.passwordText = state.module.cleanPasswordText(text === null ? state.passwordText : text);
+      state.passwordText = state.module.cleanPasswordText(
+        text === null ? state.passwordText : text,
+      );
       sources.refreshDataSource(true);
 
       const type = state.module.typeForLength(state.module.passwordCharCount(state.passwordText));

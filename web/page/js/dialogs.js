@@ -27,7 +27,9 @@
     const dialog = $("dlgMessage");
     $("dlgMessageTitle").textContent = title;
     $("dlgMessageText").textContent = text;
-    $("dlgMessageButtons").replaceChildren(...buttons.map(([label, value]) => button(label, value)));
+    $("dlgMessageButtons").replaceChildren(
+      ...buttons.map(([label, value]) => button(label, value)),
+    );
     const answer = showModal(dialog);
     $("dlgMessageButtons").firstElementChild.focus();
     return answer;
@@ -41,7 +43,12 @@
 
     // A question with Yes and No; true for Yes.
     async confirm(text, title = document.title) {
-      return (await messageBox(text, title, [["Yes", "yes"], ["No", "no"]])) === "yes";
+      return (
+        (await messageBox(text, title, [
+          ["Yes", "yes"],
+          ["No", "no"],
+        ])) === "yes"
+      );
     },
 
     // A one-line prompt; the text entered, or null for Cancel.

@@ -95,7 +95,8 @@
       if (file === null) return V.sources.showValidity();
       // One byte more than a record tells a longer file from an exact one.
       const bytes = await readHead(file, state.module.passwordDataSize() + 1);
-      if (bytes === null) return V.dialogs.message(state.texts.cannotLoadFile, state.texts.informationTitle);
+      if (bytes === null)
+        return V.dialogs.message(state.texts.cannotLoadFile, state.texts.informationTitle);
       // A file of another size leaves the record as it was.
       state.dataValid = state.party.setBytes(bytes);
       state.saveImage = null;
@@ -141,7 +142,8 @@
       if (name.endsWith(".sav")) return files.loadSavegame(file);
       if (name.endsWith(".dat")) return files.loadDatafile(file);
       const bytes = await readHead(file, maxTextBytes + 1);
-      if (bytes === null) return V.dialogs.message(state.texts.cannotLoadFile, state.texts.informationTitle);
+      if (bytes === null)
+        return V.dialogs.message(state.texts.cannotLoadFile, state.texts.informationTitle);
       await V.sources.importPasswordText(new TextDecoder().decode(bytes));
     },
 

@@ -8,7 +8,7 @@
   const $ = (id) => document.getElementById(id);
   const { state } = V;
 
-  const slotsPerCharacter = 15;
+  let slotsPerCharacter = 0; // from the record's layout at start-up
   const lists = []; // per character: the rows, [{text, word}]
   const listboxes = [];
   let names = [];
@@ -19,10 +19,9 @@
   }
 
   const inventory = {
-    slotsPerCharacter,
-
     build() {
       names = V.controls.characterNames();
+      slotsPerCharacter = state.module.slotsPerCharacter();
       const boxes = $("inventoryBoxes");
       names.forEach((name, c) => {
         const box = document.createElement("fieldset");
@@ -47,7 +46,10 @@
         listboxes[c] = new V.Listbox(list, {
           onActivate: V.handler(() => inventory.btnInventoryEdit(c)),
         });
-        button.addEventListener("click", V.handler(() => inventory.btnInventoryEdit(c)));
+        button.addEventListener(
+          "click",
+          V.handler(() => inventory.btnInventoryEdit(c)),
+        );
       });
     },
 
@@ -103,7 +105,11 @@
       const words = lists.flatMap((rows) => rows.map((row) => row.word));
       const placement = state.party.storyItemPlacement(words, id);
       if (placement === null) return;
-      inventory.setRow(Math.floor(placement.slot / slotsPerCharacter), placement.slot % slotsPerCharacter, placement);
+      inventory.setRow(
+        Math.floor(placement.slot / slotsPerCharacter),
+        placement.slot % slotsPerCharacter,
+        placement,
+      );
     },
 
     async btnInventoryEdit(c) {

@@ -69,7 +69,8 @@
           const at = visible.indexOf(sheet);
           let next = null;
           if (event.key === "ArrowRight") next = visible[(at + 1) % visible.length];
-          else if (event.key === "ArrowLeft") next = visible[(at + visible.length - 1) % visible.length];
+          else if (event.key === "ArrowLeft")
+            next = visible[(at + visible.length - 1) % visible.length];
           else if (event.key === "Home") next = visible[0];
           else if (event.key === "End") next = visible[visible.length - 1];
           if (next === null) return;

@@ -16,8 +16,14 @@
       // A user's change of type makes the password of the new type at once;
       // checking a button from code (an import) raises no change event.
       for (const button of typeButtons())
-        button.addEventListener("change", V.handler(() => display.rbPasswordTypeClick(button)));
-      $("btnPassword").addEventListener("click", V.handler(() => display.btnPasswordClick()));
+        button.addEventListener(
+          "change",
+          V.handler(() => display.rbPasswordTypeClick(button)),
+        );
+      $("btnPassword").addEventListener(
+        "click",
+        V.handler(() => display.btnPasswordClick()),
+      );
     },
 
     rbPasswordTypeClick(sender) {
