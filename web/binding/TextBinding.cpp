@@ -179,7 +179,6 @@ val Texts() {
       {"cannotLoadFile", w::kCannotLoadFile},
       {"saveInvalidTiles", w::kSaveInvalidTiles},
       {"inventoryTitle", i::kTitle},
-      {"noInventory", i::kNoInventory},
   };
   for (const auto& [key, text] : entries) texts.set(key, std::string(text));
   return texts;

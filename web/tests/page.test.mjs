@@ -458,3 +458,41 @@ test("under Silver the editor offers the special items only, and Escape drops th
   assert.equal(await page.isVisible("#dlgInventory"), false);
   assert.deepEqual(await page.locator("#lbIsaacItems [role=option]").allTextContents(), before);
 });
+
+test("the desktop's Alt mnemonics and the keyboard reach every sheet, menu and editor command", async (t) => {
+  const { page } = await openPage(t);
+  await page.keyboard.press("Alt+C");
+  assert.equal(await page.isVisible("#tsCharacters"), true);
+
+  // A menu opens with Alt and its letter; the item's letter alone chooses it.
+  await page.keyboard.press("Alt+W");
+  await page.keyboard.press("c");
+  const copy = module.clipboardText(module.defaultPassword(0));
+  await settles(() => page.evaluate(() => navigator.clipboard.readText()), copy);
+
+  // Items sheet, Isaac's list, the second row, Enter: the editor opens on it.
+  await page.keyboard.press("Alt+I");
+  await page.keyboard.press("Tab");
+  await page.keyboard.press("ArrowDown");
+  await page.keyboard.press("ArrowDown");
+  const rows = await page.locator("#lbIsaacItems [role=option]").allTextContents();
+  await page.keyboard.press("Enter");
+  await page.waitForSelector("#dlgInventory[open]");
+  assert.equal(
+    await page.getAttribute("#lbCharacter [role=option] >> nth=1", "aria-selected"),
+    "true",
+  );
+
+  // Alt+I names both Insert and the item list: the focus moves, nothing is pressed.
+  const focused = () => page.evaluate(() => document.activeElement.id);
+  await page.keyboard.press("Alt+I");
+  const first = await focused();
+  await page.keyboard.press("Alt+I");
+  assert.deepEqual([first, await focused()].sort(), ["btnInsert", "lbItems"]);
+  assert.deepEqual(await page.locator("#lbCharacter [role=option]").allTextContents(), rows);
+  await page.keyboard.press("Alt+M");
+  await page.keyboard.press("Alt+O");
+  await settles(() => page.isVisible("#dlgInventory"), false);
+  const after = await page.locator("#lbIsaacItems [role=option]").allTextContents();
+  assert.deepEqual(after, [...rows.slice(0, 1), ...rows.slice(2), ""]);
+});

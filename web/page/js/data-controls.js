@@ -50,13 +50,13 @@
       group.id = `clb${element}`;
       const legend = document.createElement("legend");
       legend.innerHTML = elementCaptions[e];
+      legend.dataset.key = elementKeys[e];
+      legend.dataset.focus = `#clb${element}-0`;
       group.append(legend);
       const list = document.createElement("div");
       list.className = "check-list";
       djinnNames[e].forEach((name, d) => {
-        const row = checkRow(`clb${element}-${d}`, name);
-        if (d === 0) row.firstChild.accessKey = elementKeys[e];
-        list.append(row);
+        list.append(checkRow(`clb${element}-${d}`, name));
       });
       group.append(list);
       lists.append(group);

@@ -5,6 +5,10 @@
 
 (function (V) {
   const $ = (id) => document.getElementById(id);
+  // Boxes without a title of their own carry the application's, as the
+  // desktop's do; questions are titled as the desktop's are.
+  const applicationTitle = "Velmara Password Generator";
+  const questionTitle = "Confirm";
 
   // Shows a <dialog> modally and resolves with its return value ("" when it
   // was closed by Escape).
@@ -37,12 +41,12 @@
 
   V.dialogs = {
     // A plain, information or warning box with an OK button.
-    async message(text, title = document.title) {
+    async message(text, title = applicationTitle) {
       await messageBox(text, title, [["OK", "ok"]]);
     },
 
     // A question with Yes and No; true for Yes.
-    async confirm(text, title = document.title) {
+    async confirm(text, title = questionTitle) {
       return (
         (await messageBox(text, title, [
           ["Yes", "yes"],

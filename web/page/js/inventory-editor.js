@@ -78,6 +78,7 @@
   V.editor = {
     build() {
       editor = new state.module.InventoryEditor();
+      $("dlgInventoryTitle").textContent = state.texts.inventoryTitle;
       lbCharacter = new V.Listbox($("lbCharacter"), {
         // Whenever the user selects another slot the item list follows it.
         onSelect: (slot) => selectItemOfSlot(slot),
