@@ -259,6 +259,18 @@ test("pasting a copied password gives the same password and type back", async (t
   const gold = module.clipboardText(await shownPassword(page));
   await settles(() => page.evaluate(() => navigator.clipboard.readText()), gold);
 
+  // Ctrl+C in an edit copies the password unless text is selected there.
+  await page.getByRole("tab", { name: "角色(C)" }).click();
+  await page.click("#eIsaacLevel");
+  await page.keyboard.press("End");
+  await page.evaluate(() => navigator.clipboard.writeText("old"));
+  await page.keyboard.press("Control+C");
+  await settles(() => page.evaluate(() => navigator.clipboard.readText()), gold);
+  await page.keyboard.press("Control+A");
+  await page.keyboard.press("Control+C");
+  await settles(() => page.evaluate(() => navigator.clipboard.readText()), "14");
+  await page.getByRole("tab", { name: "密码(P)" }).click();
+
   // Ctrl+V on the page itself imports the clipboard text.
   await page.evaluate((text) => navigator.clipboard.writeText(text), module.clipboardText(silver));
   await page.click("#lblStatus");
@@ -482,6 +494,9 @@ test("the desktop's Alt mnemonics and the keyboard reach every sheet, menu and e
     await page.getAttribute("#lbCharacter [role=option] >> nth=1", "aria-selected"),
     "true",
   );
+  // Enter on a list presses nothing; a double click would ask for a quantity.
+  await page.keyboard.press("Enter");
+  assert.equal(await page.locator("dialog[open]").count(), 1);
 
   // Alt+I names both Insert and the item list: the focus moves, nothing is pressed.
   const focused = () => page.evaluate(() => document.activeElement.id);

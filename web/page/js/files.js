@@ -207,9 +207,15 @@
           await V.sources.importPasswordText(text, $("mFileLoadClipboard"));
         }),
       );
-      // Copying with nothing selected copies the password, as Ctrl+C does in the window.
+      // Copying with nothing selected copies the password, as Ctrl+C does in
+      // the window, also from an edit field; a selection copies itself.
+      const selected = (event) => {
+        const field = inField(event);
+        if (field) return field.selectionStart !== field.selectionEnd;
+        return String(document.getSelection()) !== "";
+      };
       document.addEventListener("copy", (event) => {
-        if (inField(event) || V.dialogs.anyOpen() || String(document.getSelection()) !== "") return;
+        if (V.dialogs.anyOpen() || selected(event)) return;
         event.preventDefault();
         V.display.btnPasswordClick();
         event.clipboardData.setData("text/plain", state.module.clipboardText(state.passwordText));

@@ -82,8 +82,10 @@
       lbCharacter = new V.Listbox($("lbCharacter"), {
         // Whenever the user selects another slot the item list follows it.
         onSelect: (slot) => selectItemOfSlot(slot),
-        onActivate: V.handler(() => {
-          if (!$("btnQuantity").disabled) return quantity();
+        // A double click asks for the quantity; Enter on a list presses
+        // nothing, as in the desktop's editor.
+        onActivate: V.handler((slot, how) => {
+          if (how === "mouse" && !$("btnQuantity").disabled) return quantity();
         }),
       });
       lbItems = new V.Listbox($("lbItems"));

@@ -9,7 +9,8 @@
   class Listbox {
     // `onSelect(index, how)` runs when the user selects a row ("mouse" for a
     // click, also on the row already selected; "keyboard" only when the
-    // selection moves); `onActivate(index)` on a double click or Enter.
+    // selection moves); `onActivate(index, how)` on a double click ("mouse")
+    // or Enter ("keyboard").
     constructor(element, { onSelect = () => {}, onActivate = () => {} } = {}) {
       this.element = element;
       this.onSelect = onSelect;
@@ -102,7 +103,7 @@
     doubleClicked(event) {
       if (this.disabled) return;
       const index = this.indexOf(event);
-      if (index >= 0) this.onActivate(index);
+      if (index >= 0) this.onActivate(index, "mouse");
     }
 
     keyPressed(event) {
@@ -133,7 +134,7 @@
           break;
         case "Enter":
           event.preventDefault();
-          if (current >= 0) this.onActivate(current);
+          if (current >= 0) this.onActivate(current, "keyboard");
           return;
         default:
           return;
