@@ -51,7 +51,6 @@ class Party {
     std::memcpy(&data_, bytes.data(), kPasswordDataSize);
     return true;
   }
-  void clear() { data_ = TPasswordData{}; }
   // The party of the save block at `offset`; false (record unchanged) when
   // the block lies outside the image.
   bool loadSaveBlock(const val& image, int offset) {
@@ -148,7 +147,6 @@ EMSCRIPTEN_BINDINGS(velmara_party) {
       .constructor<>()
       .function("bytes", &Party::bytes)
       .function("setBytes", &Party::setBytes)
-      .function("clear", &Party::clear)
       .function("loadSaveBlock", &Party::loadSaveBlock)
       .function("characterCaption", &Party::characterCaption)
       .function("stat", &Party::stat)

@@ -45,11 +45,6 @@ int TypeForLength(int characters) {
   const auto type = PasswordTypeForLength(static_cast<std::size_t>(characters));
   return type ? static_cast<int>(*type) : -1;
 }
-int PasswordLengthOf(int type) {
-  return IsKnownPasswordType(type)
-             ? static_cast<int>(PasswordLength(static_cast<TPasswordType>(type)))
-             : 0;
-}
 int PagesFor(const std::string& password) {
   return static_cast<int>(PageCount(PasswordCharCount(password)));
 }
@@ -78,9 +73,6 @@ int PasswordDataSize() {
 // --- Inventory rows.
 std::string SlotText(unsigned word) {
   return InventorySlotText(SharedItemNames(), static_cast<std::uint16_t>(word));
-}
-std::string ItemName(unsigned id) {
-  return ItemDisplayName(SharedItemNames(), static_cast<std::uint16_t>(id));
 }
 // "special", "stackable", "story" or "other": the page's CSS class of a row.
 const char* ClassName(ItemColourClass cls) {
@@ -175,7 +167,6 @@ val Texts() {
       {"confirmDefault", w::kConfirmDefault},
       {"noClipboardText", w::kNoClipboardText},
       {"cannotSaveInvalid", w::kCannotSaveInvalid},
-      {"cannotSaveFile", w::kCannotSaveFile},
       {"cannotLoadFile", w::kCannotLoadFile},
       {"saveInvalidTiles", w::kSaveInvalidTiles},
       {"inventoryTitle", i::kTitle},
@@ -192,14 +183,12 @@ EMSCRIPTEN_BINDINGS(velmara_texts) {
   function("cleanPasswordText", &Cleaned);
   function("passwordCharCount", &CharCount);
   function("typeForLength", &TypeForLength);
-  function("passwordLength", &PasswordLengthOf);
   function("pageCount", &PagesFor);
   function("pageRows", &RowsOfPage);
   function("saveBlocks", &SaveBlocks);
   function("saveImageSize", &SaveImageSize);
   function("passwordDataSize", &PasswordDataSize);
   function("slotText", &SlotText);
-  function("itemName", &ItemName);
   function("colourClass", &ColourClass);
   function("classColours", &ClassColours);
   function("storyItems", &StoryItems);
