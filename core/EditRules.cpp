@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "CodePoint.h"
 #include "Utf8.h"
 
 namespace velmara {
@@ -17,21 +18,10 @@ bool IsWhiteSpace(char32_t c) {
          c == 0x3000;
 }
 
-// The code point of the well-formed character `bytes` (as Utf8CharLength cut
-// it), or U+FFFD for a lone byte that is no character.
-char32_t CodePoint(std::string_view bytes) {
-  const auto lead = static_cast<unsigned char>(bytes[0]);
-  if (bytes.size() == 1) return lead < 0x80 ? lead : 0xFFFD;
-  char32_t c = lead & (0x7F >> bytes.size());
-  for (std::size_t i = 1; i < bytes.size(); ++i)
-    c = (c << 6) | (static_cast<unsigned char>(bytes[i]) & 0x3F);
-  return c;
-}
-
 std::string_view TrimWhiteSpace(std::string_view text) {
   while (!text.empty()) {
     const std::size_t length = Utf8CharLength(text);
-    if (!IsWhiteSpace(CodePoint(text.substr(0, length)))) break;
+    if (!IsWhiteSpace(CodePointOf(text.substr(0, length)))) break;
     text.remove_prefix(length);
   }
   // Walk forward to find where the trailing white space begins.
@@ -39,7 +29,7 @@ std::string_view TrimWhiteSpace(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t length = Utf8CharLength(text.substr(i));
     i += length;
-    if (!IsWhiteSpace(CodePoint(text.substr(i - length, length)))) end = i;
+    if (!IsWhiteSpace(CodePointOf(text.substr(i - length, length)))) end = i;
   }
   return text.substr(0, end);
 }

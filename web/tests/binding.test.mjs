@@ -8,6 +8,7 @@ import test from "node:test";
 
 import {
   loadModule,
+  random,
   randomRecord,
   recordSize,
   tempDir,
@@ -192,6 +193,56 @@ test("a record of any size but 2,608 bytes is refused and the record kept", () =
   for (const size of [0, 100, recordSize - 1, recordSize + 1, recordSize + 16]) {
     assert.equal(party.setBytes(new Uint8Array(size)), false, String(size));
     assert.deepEqual(party.bytes(), record);
+  }
+  party.delete();
+});
+
+// Mistakes the repair search undoes, made in passwords of seeded records.
+function mistyped(password, seed) {
+  const next = random(seed);
+  const at = (n) => Math.floor(next() * n);
+  const kinds = [
+    (p) => shifted(p, at(p.length - 1), 1 + at(63)), // one wrong character
+    (p) => {
+      const i = at(p.length - 1);
+      return p.slice(0, i) + p[i + 1] + p[i] + p.slice(i + 2); // neighbours swapped
+    },
+    (p) => {
+      const i = at(p.length);
+      return p.slice(0, i) + p.slice(i + 1); // one character missing
+    },
+    (p) => {
+      const i = at(p.length);
+      return p.slice(0, i) + alphabet[at(64)] + p.slice(i); // one too many
+    },
+    (p) => {
+      const i = at(10);
+      return p.slice(0, i) + "O" + p.slice(i + 1); // a look-alike outside the alphabet
+    },
+  ];
+  return kinds[seed % kinds.length](password);
+}
+
+test("the repair search finds the candidates velmara-pw repair finds, in its order", () => {
+  const party = new module.Party();
+  for (let seed = 0; seed < 30; ++seed) {
+    assert.ok(party.setBytes(randomRecord(500 + seed)));
+    const { type } = types[seed % 3];
+    const text = mistyped(party.makePassword(type), seed);
+    const checked = module.checkPassword(text);
+    assert.equal(checked.password, text);
+    const found = module.repairPassword(checked.password);
+    const native = velmaraPw(["repair", "--json", "-"], text);
+    const expected = native.status === 0 ? JSON.parse(native.stdout).map((c) => c.password) : [];
+    assert.deepEqual(
+      found.candidates.map((c) => c.password),
+      expected,
+      `seed ${seed}: ${text}`,
+    );
+    // One mistake of the kinds searched for always leaves a candidate.
+    assert.ok(found.candidates.length > 0, `seed ${seed}: no candidate`);
+    for (const candidate of found.candidates)
+      assert.equal(party.decode(type, candidate.password), "");
   }
   party.delete();
 });

@@ -511,3 +511,57 @@ test("the desktop's Alt mnemonics and the keyboard reach every sheet, menu and e
   const after = await page.locator("#lbIsaacItems [role=option]").allTextContents();
   assert.deepEqual(after, [...rows.slice(0, 1), ...rows.slice(2), ""]);
 });
+
+test("a repair: the live row check marks the mistakes, the search lists the fix, Use loads it", async (t) => {
+  const { page } = await openPage(t);
+  // A Silver password with an O typed for an a and two neighbours swapped.
+  const typed = "mr8Gs=imtYwRv#iSALNVs!YO9jEKpf+ijhERAgCgQEVRN&wt6bwCEh=K6qEN$";
+  const native = velmaraPw(["repair", "--json", "-"], typed);
+  assert.equal(native.status, 0, native.stderr);
+  const [fix] = JSON.parse(native.stdout);
+
+  await chooseMenu(page, "mPassword", "mPasswordCheck");
+  await page.waitForSelector("#dlgPasswordCheck[open]");
+  assert.equal(await page.isEnabled("#btnSearch"), false);
+  await page.keyboard.type(typed.slice(0, 10) + " " + typed.slice(10));
+  assert.equal(
+    await page.textContent("#lblLength"),
+    "字符数：61（铜 16，银 61，金 260）：正好是银",
+  );
+  assert.equal(
+    await page.textContent("#lblRows"),
+    "行检查：✗ 有误的行：第1页 第3行；✓ 其余 5 行正确",
+  );
+  assert.equal(await page.textContent("#lblInvalid"), "字母表以外的字符：第1页 第3行 第4个 “O”");
+  const rows = page.locator("#CheckView .check-row");
+  assert.equal(await rows.count(), 7);
+  assert.match(await rows.nth(2).getAttribute("class"), /\bfails\b/);
+  assert.equal(await rows.nth(2).locator(".invalid").textContent(), "O");
+  assert.match(await rows.nth(6).getAttribute("class"), /\bincomplete\b/);
+
+  await page.getByRole("button", { name: "查找修复(S)" }).click();
+  const candidates = page.locator("#lbCandidates [role=option]");
+  assert.deepEqual(await candidates.allTextContents(), [
+    "1. 第1页 第3行 第4个：O → a\n    第1页 第5行 第2、3个对调：EV → VE",
+  ]);
+  const decoder = velmaraPw(["decode", "--type", "silver", "-"], typed).stderr.trim();
+  assert.equal(
+    await page.textContent("#lblResult"),
+    `${decoder}\n找到 1 个候选密码，最可能的排在最前面。`,
+  );
+  await page.getByRole("button", { name: "使用(U)" }).click();
+  await settles(() => page.isVisible("#dlgPasswordCheck"), false);
+  assert.ok(await page.isChecked("#rbSilver"));
+  assert.equal(await shownPassword(page), fix.password);
+  assert.equal(await statusText(page), module.texts().statusValid);
+
+  // The box opens empty; typing again drops the last candidates, and Escape
+  // leaves the page as it was.
+  await chooseMenu(page, "mPassword", "mPasswordCheck");
+  assert.equal(await page.inputValue("#ePassword"), "");
+  assert.equal(await candidates.count(), 0);
+  await page.keyboard.type("ABCDE");
+  await page.keyboard.press("Escape");
+  await settles(() => page.isVisible("#dlgPasswordCheck"), false);
+  assert.equal(await shownPassword(page), fix.password);
+});

@@ -37,6 +37,13 @@ try {
     await page.click("#tab-tsItems");
     await page.click("#btnIsaacItem");
     await page.screenshot({ path: path.join(out, `${name}-editor.png`) });
+    await page.keyboard.press("Escape");
+    // The check-and-repair box on a Silver password with two mistakes.
+    await page.click("#mPassword > summary");
+    await page.click("#mPasswordCheck");
+    await page.keyboard.type("mr8Gs=imtYwRv#iSALNVs!YO9jEKpf+ijhERAgCgQEVRN&wt6bwCEh=K6qEN$");
+    await page.click("#btnSearch");
+    await page.screenshot({ path: path.join(out, `${name}-check.png`), fullPage: true });
     await context.close();
   }
   console.log(`screenshots in ${out}`);

@@ -27,6 +27,7 @@
     V.display.build();
     V.sources.build();
     V.files.build();
+    V.check.build();
     V.tabs.wire();
     V.tabs.activate("tsMain");
     V.tabs.setEnabled(false);
