@@ -15,7 +15,8 @@ namespace {
 constexpr std::string_view kArrow = " → ";
 constexpr std::string_view kContinuation = "\n    ";
 constexpr std::string_view kListSeparator = "，";
-constexpr std::size_t kMostListedInvalid = 8;
+// Failing rows and characters outside the alphabet named at most; more are counted.
+constexpr std::size_t kMostListed = 6;
 
 struct TypeName {
   TPasswordType type;
@@ -163,7 +164,10 @@ std::string RowsInWords(const TypedPasswordCheck& check) {
   }
   if (failing.empty() && passing == 0) return "行检查：还没有完整的行";
   if (failing.empty()) return "行检查：✓ 完整的 " + Number(passing) + " 行都正确";
-  std::string words = "行检查：✗ 有误的行：" + Join(failing, kListSeparator);
+  const std::vector<std::string> named(failing.begin(),
+                                       failing.begin() + std::min(failing.size(), kMostListed));
+  std::string words = "行检查：✗ 有误的行：" + Join(named, kListSeparator);
+  if (failing.size() > kMostListed) words += "，共 " + Number(failing.size()) + " 行";
   if (passing > 0) words += "；✓ 其余 " + Number(passing) + " 行正确";
   return words;
 }
@@ -176,14 +180,14 @@ std::string InvalidInWords(const TypedPasswordCheck& check, std::string_view cle
     starts.push_back(i);
   starts.push_back(cleaned.size());
   std::vector<std::string> listed;
-  for (std::size_t k = 0; k < positions.size() && k < kMostListedInvalid; ++k) {
+  for (std::size_t k = 0; k < positions.size() && listed.size() < kMostListed; ++k) {
     const std::size_t i = positions[k] - 1;
     if (i + 1 >= starts.size()) break;
     const std::string_view typed = cleaned.substr(starts[i], starts[i + 1] - starts[i]);
     listed.push_back(PlaceInWords(positions[k]) + " “" + CharactersInWords(typed) + "”");
   }
   std::string words = "字母表以外的字符：" + Join(listed, kListSeparator);
-  if (positions.size() > kMostListedInvalid) words += "，共 " + Number(positions.size()) + " 个";
+  if (positions.size() > listed.size()) words += "，共 " + Number(positions.size()) + " 个";
   return words;
 }
 

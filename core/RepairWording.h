@@ -48,11 +48,12 @@ std::string CandidateInWords(const RepairCandidate& candidate, int number);
 // "字符数：259（铜 16，银 61，金 260）：比金少 1 个", against the nearest length.
 std::string LengthInWords(std::size_t characters);
 
-// The complete rows that fail, and how many check.
+// The complete rows that fail (the first six, and how many there are when
+// there are more), and how many check.
 std::string RowsInWords(const TypedPasswordCheck& check);
 
-// The characters of `cleaned` outside the alphabet, by place (the first
-// eight, and how many there are when there are more).
+// The characters of `cleaned` outside the alphabet, by place (the first six,
+// and how many there are when there are more).
 std::string InvalidInWords(const TypedPasswordCheck& check, std::string_view cleaned);
 
 // What a search found, or why it found nothing.

@@ -565,3 +565,20 @@ test("a repair: the live row check marks the mistakes, the search lists the fix,
   await settles(() => page.isVisible("#dlgPasswordCheck"), false);
   assert.equal(await shownPassword(page), fix.password);
 });
+
+test("an unpaired surrogate in pasted text is one character, shown as U+FFFD, and takes no neighbour with it", async (t) => {
+  const { page } = await openPage(t);
+  await chooseMenu(page, "mPassword", "mPasswordCheck");
+  // No key press can type an unpaired surrogate; a paste can carry one.
+  await page.evaluate(() => {
+    const entry = document.getElementById("ePassword");
+    entry.value = "A\uD800BC";
+    entry.dispatchEvent(new InputEvent("input", { inputType: "insertFromPaste" }));
+  });
+  assert.match(await page.textContent("#lblLength"), /^字符数：4（/);
+  assert.equal(
+    await page.textContent("#lblInvalid"),
+    "字母表以外的字符：第1页 第1行 第2个 “\uFFFD”",
+  );
+  assert.equal(await page.textContent("#CheckView .row-text"), "A\uFFFDBC  ");
+});

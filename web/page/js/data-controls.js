@@ -179,7 +179,9 @@
     // Disabled edits are read like the others, so under Bronze the
     // statistics keep the values last shown.
     controlsToStats() {
-      forEachStatInOrder((c, k) => state.party.setStatText(c, k, statEdit(c, k).value));
+      forEachStatInOrder((c, k) =>
+        state.party.setStatText(c, k, V.wellFormed(statEdit(c, k).value)),
+      );
     },
 
     miscToControls() {
@@ -191,7 +193,7 @@
 
     controlsToMisc() {
       if (state.module.coinsEditEnabled(V.selectedType()))
-        state.party.setCoinsText($("eCoins").value);
+        state.party.setCoinsText(V.wellFormed($("eCoins").value));
       for (let i = 0; i < sideQuestCount; ++i)
         state.party.setSideQuest(i, sideQuestCheck(i).checked);
     },

@@ -115,7 +115,7 @@
     async importPasswordText(text, sender = null) {
       state.dataSource = DataSource.PasswordText;
       state.passwordText = state.module.cleanPasswordText(
-        text === null ? state.passwordText : text,
+        text === null ? state.passwordText : V.wellFormed(text),
       );
       sources.refreshDataSource(true);
 

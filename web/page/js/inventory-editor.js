@@ -51,7 +51,7 @@
     const question = editor.quantityPrompt(slot);
     const entered = await V.dialogs.prompt(question.title, question.prompt, question.initial);
     if (entered === null) return;
-    await showOutcome(editor.setQuantity(slot, entered));
+    await showOutcome(editor.setQuantity(slot, V.wellFormed(entered)));
   }
 
   function ok() {

@@ -90,6 +90,17 @@
     return type;
   }
 
+  // Text from the user as the codec module may take it: an unpaired
+  // surrogate (which a paste can carry) becomes U+FFFD. The module's string
+  // conversion would otherwise join it with the next character.
+  function wellFormed(text) {
+    if (typeof text.toWellFormed === "function") return text.toWellFormed();
+    return text.replace(
+      /[\uD800-\uDBFF](?![\uDC00-\uDFFF])|(?<![\uD800-\uDBFF])[\uDC00-\uDFFF]/g,
+      "\uFFFD",
+    );
+  }
+
   // Runs an event handler; an error that escapes it is shown in a message
   // box and the page carries on, as the desktop application does.
   function handler(run) {
@@ -102,5 +113,14 @@
     };
   }
 
-  Object.assign(V, { DataSource, PasswordType, state, sheets, tabs, selectedType, handler });
+  Object.assign(V, {
+    DataSource,
+    PasswordType,
+    state,
+    sheets,
+    tabs,
+    selectedType,
+    wellFormed,
+    handler,
+  });
 })((window.Velmara = window.Velmara || {}));

@@ -61,7 +61,7 @@
   }
 
   function changed() {
-    checked = state.module.checkPassword($("ePassword").value);
+    checked = state.module.checkPassword(V.wellFormed($("ePassword").value));
     showLines(checked.lines);
     $("lblLength").textContent = checked.length;
     $("lblRows").textContent = checked.rows;
