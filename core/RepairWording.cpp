@@ -8,7 +8,7 @@
 #include "Password.h"
 #include "Utf8.h"
 
-namespace velmara {
+namespace velmara::repair_wording {
 
 namespace {
 
@@ -235,4 +235,4 @@ std::vector<CheckLine> CheckLines(std::size_t characters) {
   return lines;
 }
 
-}  // namespace velmara
+}  // namespace velmara::repair_wording

@@ -4,7 +4,8 @@
 // candidate at the page, row and place where the user sees it ("第2页 第3行
 // 第4个：S → 5"), and what the search found. Also the layout in which the box
 // shows the text being typed: a heading before every page, then its rows.
-// All texts are UTF-8.
+// All texts are UTF-8. The desktop dialog (ui/PasswordCheck.cpp,
+// ui/RepairTexts.cpp) and the page both take their words from here.
 #pragma once
 
 #include <cstddef>
@@ -16,7 +17,7 @@
 #include "PasswordFormat.h"
 #include "PasswordRepair.h"
 
-namespace velmara {
+namespace velmara::repair_wording {
 
 // More than any password needs; typed text past it is dropped, so that
 // pasting a whole file cannot stall the box.
@@ -87,4 +88,4 @@ std::string PageHeadingInWords(std::size_t page);
 // characters, five and five, as the main window shows a page).
 std::vector<CheckLine> CheckLines(std::size_t characters);
 
-}  // namespace velmara
+}  // namespace velmara::repair_wording

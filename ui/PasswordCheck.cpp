@@ -21,6 +21,7 @@
 #include "PasswordEntry.h"
 #include "PasswordRepair.h"
 #include "RepairTexts.h"
+#include "RepairWording.h"
 
 namespace velmara {
 
@@ -38,22 +39,6 @@ constexpr int kListWidth = 380;
 constexpr int kEntryColumnWidth = 330;  // the entry's notes wrap less
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
-// Failing rows and characters outside the alphabet named in the notes
-// under the entry, which should not grow the dialog without end.
-constexpr qsizetype kMostListed = 6;
-
-struct TypeName {
-  TPasswordType type;
-  QString name;
-};
-const TypeName kTypeNames[] = {
-    {ptBronze, QStringLiteral("铜")},
-    {ptSilver, QStringLiteral("银")},
-    {ptGold, QStringLiteral("金")},
-};
-
-const QString kListSeparator = QStringLiteral("，");
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QLatin1String(name));
@@ -73,99 +58,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QStri
   return label;
 }
 
-// "字符数：259（铜 16，银 61，金 260）：比金少 1 个", against the nearest length.
-QString LengthInWords(std::size_t characters) {
-  QStringList lengths;
-  for (const TypeName& type : kTypeNames)
-    lengths << type.name + u' ' + QString::number(PasswordLength(type.type));
-  QString words =
-      QStringLiteral("字符数：%1（%2）").arg(characters).arg(lengths.join(kListSeparator));
-  if (characters == 0) return words;
-
-  const auto distance = [characters](const TypeName& type) {
-    return std::llabs(static_cast<long long>(characters) -
-                      static_cast<long long>(PasswordLength(type.type)));
-  };
-  const TypeName& nearest = *std::min_element(
-      std::begin(kTypeNames), std::end(kTypeNames),
-      [&](const TypeName& a, const TypeName& b) { return distance(a) < distance(b); });
-  const long long off = distance(nearest);
-  if (off == 0) return words + QStringLiteral("：正好是") + nearest.name;
-  const bool fewer = characters < PasswordLength(nearest.type);
-  return words + QStringLiteral("：比") + nearest.name + (fewer ? u'少' : u'多') +
-         QStringLiteral(" %1 个").arg(off);
-}
-
-QString RowsInWords(const TypedPasswordCheck& check) {
-  QStringList failing;
-  int passing = 0;
-  for (std::size_t r = 0; r < check.rows.size(); ++r) {
-    if (!check.rows[r].complete) continue;
-    if (check.rows[r].matches) {
-      ++passing;
-    } else {
-      failing << RowInWords(r * kRowLength + 1);
-    }
-  }
-  if (failing.isEmpty() && passing == 0) return QStringLiteral("行检查：还没有完整的行");
-  if (failing.isEmpty()) return QStringLiteral("行检查：✓ 完整的 %1 行都正确").arg(passing);
-  QString words =
-      QStringLiteral("行检查：✗ 有误的行：") + failing.mid(0, kMostListed).join(kListSeparator);
-  if (failing.size() > kMostListed) words += QStringLiteral("，共 %1 行").arg(failing.size());
-  if (passing > 0) words += QStringLiteral("；✓ 其余 %1 行正确").arg(passing);
-  return words;
-}
-
-QString InvalidInWords(const TPasswordEntry& entry) {
-  const std::vector<std::size_t>& positions = entry.Check().invalidPositions;
-  if (positions.empty()) return QStringLiteral("字母表以外的字符：无");
-  const EntryLayout& layout = entry.Layout();
-  QStringList listed;
-  for (std::size_t k = 0; k < positions.size() && listed.size() < kMostListed; ++k) {
-    const std::size_t i = positions[k] - 1;
-    if (i >= layout.starts.size()) break;  // the layout counts as the check does
-    const QString typed = layout.text.mid(layout.starts[i], layout.ends[i] - layout.starts[i]);
-    listed << PlaceInWords(positions[k]) + QStringLiteral(" “") +
-                  CharactersInWords(typed.toStdString()) + QStringLiteral("”");
-  }
-  QString words = QStringLiteral("字母表以外的字符：") + listed.join(kListSeparator);
-  if (positions.size() > static_cast<std::size_t>(listed.size()))
-    words += QStringLiteral("，共 %1 个").arg(positions.size());
-  return words;
-}
-
-QString OutcomeInWords(const RepairResult& result) {
-  switch (result.outcome) {
-    case RepairOutcome::AlreadyValid:
-      return QStringLiteral("这个密码没有错误，可以直接使用。");
-    case RepairOutcome::Repaired: {
-      QString words = QStringLiteral("找到 %1 个候选密码，最可能的排在最前面。").arg(result.found);
-      if (result.found > result.candidates.size())
-        words += QStringLiteral("这里列出前 %1 个。").arg(result.candidates.size());
-      return words;
-    }
-    case RepairOutcome::NoCandidate:
-    case RepairOutcome::UnknownType:
-      break;
-    case RepairOutcome::WrongLength:
-      return QStringLiteral("字符数和金、银、铜的长度都相差一个以上，无法修复。");
-  }
-  return QStringLiteral(
-      "找不到候选密码。能修复的错误是：每行一个错字（最多三行）、相邻两个字符对调、"
-      "对调加一个错字、多一个或少一个字符。");
-}
-
-// The decoder's own message for the text read as `type`, line ends as the
-// label shows them; empty when it accepts the text.
-QString DecoderMessage(TPasswordType type, const std::string& text) {
-  TVelmaraPasswordDecoder decoder;
-  TPasswordData scratch{};
-  try {
-    QString message = QString::fromStdString(decoder.DecodePassword(type, text, &scratch));
-    return message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  } catch (const std::exception& error) {
-    return QString::fromUtf8(error.what());
-  }
+QString Words(const std::string& words) {
+  return QString::fromStdString(words);
 }
 
 }  // namespace
@@ -281,9 +175,10 @@ void TdlgPasswordCheck::FormShow() {
 
 void TdlgPasswordCheck::ePasswordChange() {
   const TypedPasswordCheck& check = ePassword->Check();
-  lblLength->setText(LengthInWords(check.characters));
-  lblRows->setText(RowsInWords(check));
-  lblInvalid->setText(InvalidInWords(*ePassword));
+  lblLength->setText(Words(repair_wording::LengthInWords(check.characters)));
+  lblRows->setText(Words(repair_wording::RowsInWords(check)));
+  lblInvalid->setText(
+      Words(repair_wording::InvalidInWords(check, ePassword->Password().toStdString())));
   // The candidates were found for the text as it was.
   ClearCandidates();
   btnSearch->setEnabled(check.characters > 0);
@@ -296,15 +191,12 @@ void TdlgPasswordCheck::btnSearchClick() {
   if (!type) {
     RepairResult tooFar;
     tooFar.outcome = RepairOutcome::WrongLength;
-    lblResult->setText(OutcomeInWords(tooFar));
+    lblResult->setText(Words(repair_wording::OutcomeInWords(tooFar)));
     return;
   }
   const RepairResult result = RepairPassword(*type, text);
-  QStringList words;
-  const QString message = DecoderMessage(*type, text);
-  if (!message.isEmpty()) words << message;
-  words << OutcomeInWords(result);
-  lblResult->setText(words.join(u'\n'));
+  // The decoder's own message, when it refuses the text, then the outcome.
+  lblResult->setText(Words(repair_wording::SearchResultInWords(*type, text, result)));
   ListCandidates(result);
 }
 

@@ -17,6 +17,7 @@
 #include "PasswordFormat.h"
 #include "PasswordText.h"
 #include "Platform.h"
+#include "RepairWording.h"
 
 namespace velmara {
 
@@ -28,9 +29,9 @@ constexpr std::size_t kUndoSteps = 200;
 constexpr int kMarginPadding = 6;
 
 const QString kRowSample = QStringLiteral("WWWWW  WWWWW");
-const QString kMarkChecks = QStringLiteral("✓");
-const QString kMarkFails = QStringLiteral("✗");
-const QString kMarkIncomplete = QStringLiteral("…");
+const QString kMarkChecks = QString::fromUtf8(repair_wording::kRowChecksMark);
+const QString kMarkFails = QString::fromUtf8(repair_wording::kRowFailsMark);
+const QString kMarkIncomplete = QString::fromUtf8(repair_wording::kRowIncompleteMark);
 
 // Row tints behind the text, and the marks' own colours in the margin.
 const QColor kChecksTint(222, 245, 222);
@@ -43,7 +44,7 @@ const QColor kInvalidBackground(204, 0, 0);
 const QColor kInvalidText(255, 255, 255);
 
 QString PageHeading(int page) {
-  return QStringLiteral("第%1页").arg(page + 1);
+  return QString::fromStdString(repair_wording::PageHeadingInWords(static_cast<std::size_t>(page)));
 }
 
 }  // namespace

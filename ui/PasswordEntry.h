@@ -15,6 +15,7 @@
 
 #include "EntryLayout.h"
 #include "LiveCheck.h"
+#include "RepairWording.h"
 
 namespace velmara {
 
@@ -26,7 +27,7 @@ class TPasswordEntry : public QPlainTextEdit {
  public:
   // More than any password needs; text past it is dropped, so that pasting a
   // whole file cannot stall the window.
-  static constexpr int kCapacity = 1000;
+  static constexpr int kCapacity = static_cast<int>(repair_wording::kTypedTextCapacity);
 
   enum class RowMark { Incomplete, Checks, Fails };
 

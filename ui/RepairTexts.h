@@ -1,5 +1,6 @@
 // How the password check dialog words a repair: each change at the page, row
 // and place in the row where the user sees it, and what it does ("S → 5").
+// The words are core's (RepairWording.h), which the browser page shares.
 #pragma once
 
 #include <QString>

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace velmara {
+namespace velmara::repair_wording {
 namespace {
 
 TEST(RepairWordingTest, ChangesNameTheirPlacesAsTheWindowShowsThem) {
@@ -168,4 +168,4 @@ TEST(RepairWordingTest, FirstCharactersCountsCodePoints) {
 }
 
 }  // namespace
-}  // namespace velmara
+}  // namespace velmara::repair_wording

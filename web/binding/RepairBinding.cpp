@@ -19,6 +19,7 @@ namespace velmara::web {
 namespace {
 
 using emscripten::val;
+using namespace repair_wording;
 
 // Each character of UTF-8 text, as the decoder counts them.
 std::vector<std::string_view> Characters(std::string_view text) {
