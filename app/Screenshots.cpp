@@ -16,15 +16,15 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "About.h"
-#include "Application.h"
-#include "Inventory.h"
-#include "PasswordCheck.h"
-#include "PasswordEntry.h"
-#include "PasswordText.h"
-#include "Platform.h"
-#include "VelmaraData.h"
-#include "main.h"
+#include "codec/VelmaraData.h"
+#include "sources/PasswordText.h"
+#include "ui/About.h"
+#include "ui/Application.h"
+#include "ui/Inventory.h"
+#include "ui/PasswordCheck.h"
+#include "ui/PasswordEntry.h"
+#include "ui/Platform.h"
+#include "ui/main.h"
 
 namespace {
 

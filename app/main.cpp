@@ -1,7 +1,7 @@
 // The Velmara Password Generator: the application object and the main window.
-#include "main.h"
-#include "Application.h"
-#include "Platform.h"
+#include "ui/main.h"
+#include "ui/Application.h"
+#include "ui/Platform.h"
 
 int main(int argc, char* argv[]) {
   velmara::QtPlatform platform;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Password.h"
-#include "VelmaraData.h"
+#include "codec/Password.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "Alphabet.h"
-#include "Password.h"
-#include "PasswordRepair.h"
-#include "VelmaraData.h"
+#include "codec/Alphabet.h"
+#include "codec/Password.h"
+#include "codec/PasswordRepair.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara {
 namespace {

@@ -1,4 +1,4 @@
-#include "Cli.h"
+#include "cli/Cli.h"
 
 #include <QString>
 #include <QStringDecoder>
@@ -8,14 +8,14 @@
 #include <span>
 #include <string_view>
 
-#include "CliIo.h"
-#include "CliParse.h"
-#include "PartySummary.h"
-#include "Password.h"
-#include "PasswordRepair.h"
-#include "PasswordText.h"
-#include "RepairReport.h"
-#include "SaveFile.h"
+#include "cli/CliIo.h"
+#include "cli/CliParse.h"
+#include "cli/PartySummary.h"
+#include "cli/RepairReport.h"
+#include "codec/Password.h"
+#include "codec/PasswordRepair.h"
+#include "sources/PasswordText.h"
+#include "sources/SaveFile.h"
 
 namespace velmara {
 

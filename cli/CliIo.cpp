@@ -1,4 +1,4 @@
-#include "CliIo.h"
+#include "cli/CliIo.h"
 
 #include <unistd.h>
 
@@ -8,10 +8,10 @@
 #include <istream>
 #include <ostream>
 
-#include "CliOptions.h"
-#include "DataFile.h"
-#include "DescriptorOutput.h"
-#include "TileDump.h"
+#include "cli/CliOptions.h"
+#include "cli/DescriptorOutput.h"
+#include "sources/DataFile.h"
+#include "sources/TileDump.h"
 
 namespace velmara {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "PasswordFormat.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

@@ -1,4 +1,4 @@
-#include "CliParse.h"
+#include "cli/CliParse.h"
 
 #include <CLI/CLI.hpp>
 #include <map>

@@ -1,11 +1,11 @@
-#include "PartySummary.h"
+#include "cli/PartySummary.h"
 
 #include <QString>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <vector>
 
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara {
 

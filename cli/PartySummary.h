@@ -6,7 +6,7 @@
 #include <nlohmann/json_fwd.hpp>
 #include <string>
 
-#include "PasswordData.h"
+#include "codec/PasswordData.h"
 
 namespace velmara {
 

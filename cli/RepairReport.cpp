@@ -1,4 +1,4 @@
-#include "RepairReport.h"
+#include "cli/RepairReport.h"
 
 #include <nlohmann/json.hpp>
 

@@ -5,7 +5,7 @@
 #include <nlohmann/json_fwd.hpp>
 #include <string>
 
-#include "PasswordRepair.h"
+#include "codec/PasswordRepair.h"
 
 namespace velmara {
 

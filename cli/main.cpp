@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "DescriptorOutput.h"
+#include "cli/Cli.h"
+#include "cli/DescriptorOutput.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);

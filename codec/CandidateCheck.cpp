@@ -1,10 +1,10 @@
-#include "CandidateCheck.h"
+#include "codec/CandidateCheck.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "CheckValue.h"
-#include "PasswordTiles.h"
+#include "codec/CheckValue.h"
+#include "codec/PasswordTiles.h"
 
 namespace velmara {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "PasswordFormat.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

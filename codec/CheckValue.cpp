@@ -1,4 +1,4 @@
-#include "CheckValue.h"
+#include "codec/CheckValue.h"
 
 #include <array>
 

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara {
 

@@ -1,8 +1,8 @@
-#include "LiveCheck.h"
+#include "codec/LiveCheck.h"
 
-#include "Alphabet.h"
-#include "PasswordTiles.h"
-#include "TypedText.h"
+#include "codec/Alphabet.h"
+#include "codec/PasswordTiles.h"
+#include "codec/TypedText.h"
 
 namespace velmara {
 

@@ -1,4 +1,4 @@
-#include "LookAlike.h"
+#include "codec/LookAlike.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
-#include "Password.h"
+#include "codec/Password.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 
-#include "Alphabet.h"
-#include "BitStream.h"
-#include "PasswordTiles.h"
-#include "Utf8.h"
+#include "codec/Alphabet.h"
+#include "codec/BitStream.h"
+#include "codec/PasswordTiles.h"
+#include "codec/Utf8.h"
 
 namespace velmara {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "CheckValue.h"
-#include "PasswordData.h"
-#include "PasswordFormat.h"
+#include "codec/CheckValue.h"
+#include "codec/PasswordData.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

@@ -1,18 +1,18 @@
-#include "PasswordRepair.h"
+#include "codec/PasswordRepair.h"
 
 #include <algorithm>
 #include <array>
 #include <tuple>
 #include <unordered_map>
 
-#include "Alphabet.h"
-#include "CandidateCheck.h"
-#include "LookAlike.h"
-#include "Password.h"
-#include "PasswordTiles.h"
-#include "Plausibility.h"
-#include "TypedText.h"
-#include "Utf8.h"
+#include "codec/Alphabet.h"
+#include "codec/CandidateCheck.h"
+#include "codec/LookAlike.h"
+#include "codec/Password.h"
+#include "codec/PasswordTiles.h"
+#include "codec/Plausibility.h"
+#include "codec/TypedText.h"
+#include "codec/Utf8.h"
 
 namespace velmara {
 

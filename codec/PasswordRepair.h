@@ -25,7 +25,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PasswordFormat.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

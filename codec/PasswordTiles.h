@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "PasswordFormat.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

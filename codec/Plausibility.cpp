@@ -1,11 +1,11 @@
-#include "Plausibility.h"
+#include "codec/Plausibility.h"
 
 #include <cstring>
 
-#include "BitStream.h"
-#include "PasswordData.h"
-#include "PasswordTiles.h"
-#include "VelmaraData.h"
+#include "codec/BitStream.h"
+#include "codec/PasswordData.h"
+#include "codec/PasswordTiles.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara {
 

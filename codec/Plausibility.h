@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "PasswordFormat.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

@@ -1,7 +1,7 @@
-#include "TypedText.h"
+#include "codec/TypedText.h"
 
-#include "Alphabet.h"
-#include "Utf8.h"
+#include "codec/Alphabet.h"
+#include "codec/Utf8.h"
 
 namespace velmara {
 

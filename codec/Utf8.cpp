@@ -1,4 +1,4 @@
-#include "Utf8.h"
+#include "codec/Utf8.h"
 
 namespace velmara {
 

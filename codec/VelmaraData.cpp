@@ -1,4 +1,4 @@
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
 
 #include <charconv>
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PasswordData.h"
+#include "codec/PasswordData.h"
 
 namespace velmara {
 

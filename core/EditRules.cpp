@@ -1,10 +1,10 @@
-#include "EditRules.h"
+#include "core/EditRules.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "CodePoint.h"
-#include "Utf8.h"
+#include "codec/Utf8.h"
+#include "core/CodePoint.h"
 
 namespace velmara {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string_view>
 
-#include "PasswordData.h"
-#include "PasswordFormat.h"
+#include "codec/PasswordData.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

@@ -1,9 +1,9 @@
-#include "InventoryEditor.h"
+#include "core/InventoryEditor.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "EditRules.h"
+#include "core/EditRules.h"
 
 namespace velmara {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara {
 

@@ -1,4 +1,4 @@
-#include "InventorySlots.h"
+#include "core/InventorySlots.h"
 
 namespace velmara {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara {
 

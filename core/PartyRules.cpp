@@ -1,4 +1,4 @@
-#include "PartyRules.h"
+#include "core/PartyRules.h"
 
 namespace velmara {
 

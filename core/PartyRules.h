@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "PasswordData.h"
+#include "codec/PasswordData.h"
 
 namespace velmara {
 

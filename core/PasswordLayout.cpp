@@ -1,8 +1,8 @@
-#include "PasswordLayout.h"
+#include "core/PasswordLayout.h"
 
 #include <algorithm>
 
-#include "Utf8.h"
+#include "codec/Utf8.h"
 
 namespace velmara {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PasswordFormat.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

@@ -1,12 +1,12 @@
-#include "RepairWording.h"
+#include "core/RepairWording.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "Alphabet.h"
-#include "CodePoint.h"
-#include "Password.h"
-#include "Utf8.h"
+#include "codec/Alphabet.h"
+#include "codec/Password.h"
+#include "codec/Utf8.h"
+#include "core/CodePoint.h"
 
 namespace velmara::repair_wording {
 

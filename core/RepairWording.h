@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "LiveCheck.h"
-#include "PasswordFormat.h"
-#include "PasswordRepair.h"
+#include "codec/LiveCheck.h"
+#include "codec/PasswordFormat.h"
+#include "codec/PasswordRepair.h"
 
 namespace velmara::repair_wording {
 

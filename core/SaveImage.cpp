@@ -1,4 +1,4 @@
-#include "SaveImage.h"
+#include "core/SaveImage.h"
 
 #include <algorithm>
 #include <cstring>

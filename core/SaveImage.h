@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "PasswordData.h"
+#include "codec/PasswordData.h"
 
 namespace velmara {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "Password.h"
+#include "codec/Password.h"
 
 using namespace velmara;
 

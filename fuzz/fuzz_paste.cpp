@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "Password.h"
-#include "PasswordText.h"
+#include "codec/Password.h"
+#include "sources/PasswordText.h"
 
 using namespace velmara;
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "Password.h"
-#include "PasswordRepair.h"
+#include "codec/Password.h"
+#include "codec/PasswordRepair.h"
 
 using namespace velmara;
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <span>
 
-#include "SaveFile.h"
+#include "sources/SaveFile.h"
 
 using namespace velmara;
 

@@ -1,8 +1,8 @@
-#include "DataFile.h"
+#include "sources/DataFile.h"
 
 #include <cstring>
 
-#include "FileAccess.h"
+#include "sources/FileAccess.h"
 
 namespace velmara {
 

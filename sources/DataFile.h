@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "PasswordData.h"
+#include "codec/PasswordData.h"
 
 namespace velmara {
 

@@ -1,4 +1,4 @@
-#include "FileAccess.h"
+#include "sources/FileAccess.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "PasswordText.h"
+#include "sources/PasswordText.h"
 
 #include <vector>
 

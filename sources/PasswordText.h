@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "PasswordLayout.h"
+#include "core/PasswordLayout.h"
 
 namespace velmara {
 

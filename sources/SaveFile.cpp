@@ -1,6 +1,6 @@
-#include "SaveFile.h"
+#include "sources/SaveFile.h"
 
-#include "FileAccess.h"
+#include "sources/FileAccess.h"
 
 namespace velmara {
 

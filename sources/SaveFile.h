@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "SaveImage.h"
+#include "core/SaveImage.h"
 
 namespace velmara {
 

@@ -1,6 +1,6 @@
-#include "TileDump.h"
+#include "sources/TileDump.h"
 
-#include "FileAccess.h"
+#include "sources/FileAccess.h"
 
 namespace velmara {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "PasswordFormat.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara {
 

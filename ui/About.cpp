@@ -1,4 +1,4 @@
-#include "About.h"
+#include "ui/About.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "Platform.h"
-#include "ProjectInfo.h"
+#include "ui/Platform.h"
+#include "ui/ProjectInfo.h"
 
 namespace velmara {
 

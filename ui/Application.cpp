@@ -1,12 +1,12 @@
-#include "Application.h"
+#include "ui/Application.h"
 
 #include <QDir>
 #include <QIcon>
 #include <QWidget>
 #include <exception>
 
-#include "Platform.h"
-#include "ProjectInfo.h"
+#include "ui/Platform.h"
+#include "ui/ProjectInfo.h"
 
 namespace velmara {
 

@@ -1,4 +1,4 @@
-#include "DialogKeys.h"
+#include "ui/DialogKeys.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
-#include "EntryLayout.h"
+#include "ui/EntryLayout.h"
 
 #include <algorithm>
 
-#include "PasswordFormat.h"
-#include "PasswordText.h"
+#include "codec/PasswordFormat.h"
+#include "sources/PasswordText.h"
 
 namespace velmara {
 

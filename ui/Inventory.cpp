@@ -1,4 +1,4 @@
-#include "Inventory.h"
+#include "ui/Inventory.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -13,11 +13,11 @@
 #include <string>
 #include <utility>
 
-#include "DialogKeys.h"
-#include "InventoryRows.h"
-#include "PasswordData.h"
-#include "Platform.h"
-#include "WindowTexts.h"
+#include "codec/PasswordData.h"
+#include "core/WindowTexts.h"
+#include "ui/DialogKeys.h"
+#include "ui/InventoryRows.h"
+#include "ui/Platform.h"
 
 namespace velmara {
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "InventoryEditor.h"
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
+#include "core/InventoryEditor.h"
 
 class QLabel;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "InventoryRows.h"
+#include "ui/InventoryRows.h"
 
 #include <QApplication>
 #include <QFontMetrics>

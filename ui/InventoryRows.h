@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "InventorySlots.h"
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
+#include "core/InventorySlots.h"
 
 class QListWidget;
 class QListWidgetItem;

@@ -6,10 +6,10 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "EditRules.h"
-#include "MainTables.h"
-#include "PartyRules.h"
-#include "main.h"
+#include "core/EditRules.h"
+#include "core/PartyRules.h"
+#include "ui/MainTables.h"
+#include "ui/main.h"
 
 namespace velmara {
 

@@ -6,14 +6,14 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "DataFile.h"
-#include "MainTexts.h"
-#include "PasswordText.h"
-#include "Platform.h"
-#include "SaveFile.h"
-#include "SourceList.h"
-#include "TileDump.h"
-#include "main.h"
+#include "sources/DataFile.h"
+#include "sources/PasswordText.h"
+#include "sources/SaveFile.h"
+#include "sources/TileDump.h"
+#include "ui/MainTexts.h"
+#include "ui/Platform.h"
+#include "ui/SourceList.h"
+#include "ui/main.h"
 
 namespace velmara {
 

@@ -5,11 +5,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "Inventory.h"
-#include "InventoryRows.h"
-#include "MainTables.h"
-#include "PartyRules.h"
-#include "main.h"
+#include "core/PartyRules.h"
+#include "ui/Inventory.h"
+#include "ui/InventoryRows.h"
+#include "ui/MainTables.h"
+#include "ui/main.h"
 
 namespace velmara {
 

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
-#include "main.h"
+#include "ui/main.h"
 
 namespace velmara {
 

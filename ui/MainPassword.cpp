@@ -7,9 +7,9 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 
-#include "MainTexts.h"
-#include "PasswordLayout.h"
-#include "main.h"
+#include "core/PasswordLayout.h"
+#include "ui/MainTexts.h"
+#include "ui/main.h"
 
 namespace velmara {
 

@@ -10,15 +10,15 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
-#include "MainTables.h"
-#include "MainTexts.h"
-#include "PartyRules.h"
-#include "PasswordCheck.h"
-#include "PasswordText.h"
-#include "Platform.h"
-#include "SaveFile.h"
-#include "SourceList.h"
-#include "main.h"
+#include "core/PartyRules.h"
+#include "sources/PasswordText.h"
+#include "sources/SaveFile.h"
+#include "ui/MainTables.h"
+#include "ui/MainTexts.h"
+#include "ui/PasswordCheck.h"
+#include "ui/Platform.h"
+#include "ui/SourceList.h"
+#include "ui/main.h"
 
 namespace velmara {
 

@@ -8,9 +8,9 @@
 #include <array>
 #include <cstdint>
 
-#include "EditRules.h"
-#include "PasswordData.h"
-#include "main.h"
+#include "codec/PasswordData.h"
+#include "core/EditRules.h"
+#include "ui/main.h"
 
 namespace velmara::main_tables {
 

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "WindowTexts.h"
+#include "core/WindowTexts.h"
 
 namespace velmara::texts {
 

@@ -1,4 +1,4 @@
-#include "PasswordCheck.h"
+#include "ui/PasswordCheck.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -15,13 +15,13 @@
 #include <optional>
 #include <string>
 
-#include "DialogKeys.h"
-#include "Fonts.h"
-#include "Password.h"
-#include "PasswordEntry.h"
-#include "PasswordRepair.h"
-#include "RepairTexts.h"
-#include "RepairWording.h"
+#include "codec/Password.h"
+#include "codec/PasswordRepair.h"
+#include "core/RepairWording.h"
+#include "ui/DialogKeys.h"
+#include "ui/Fonts.h"
+#include "ui/PasswordEntry.h"
+#include "ui/RepairTexts.h"
 
 namespace velmara {
 

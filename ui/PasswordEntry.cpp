@@ -1,4 +1,4 @@
-#include "PasswordEntry.h"
+#include "ui/PasswordEntry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,11 +13,11 @@
 #include <memory>
 #include <string_view>
 
-#include "Fonts.h"
-#include "PasswordFormat.h"
-#include "PasswordText.h"
-#include "Platform.h"
-#include "RepairWording.h"
+#include "codec/PasswordFormat.h"
+#include "core/RepairWording.h"
+#include "sources/PasswordText.h"
+#include "ui/Fonts.h"
+#include "ui/Platform.h"
 
 namespace velmara {
 

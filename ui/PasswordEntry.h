@@ -13,9 +13,9 @@
 #include <QString>
 #include <vector>
 
-#include "EntryLayout.h"
-#include "LiveCheck.h"
-#include "RepairWording.h"
+#include "codec/LiveCheck.h"
+#include "core/RepairWording.h"
+#include "ui/EntryLayout.h"
 
 namespace velmara {
 

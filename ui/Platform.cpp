@@ -1,4 +1,4 @@
-#include "Platform.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "RepairTexts.h"
+#include "ui/RepairTexts.h"
 
-#include "RepairWording.h"
+#include "core/RepairWording.h"
 
 namespace velmara {
 

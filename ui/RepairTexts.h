@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-#include "PasswordRepair.h"
+#include "codec/PasswordRepair.h"
 
 namespace velmara {
 

@@ -1,4 +1,4 @@
-#include "SourceList.h"
+#include "ui/SourceList.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

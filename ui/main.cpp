@@ -1,6 +1,6 @@
 // Construction of the main window: menus, the five tab sheets and their
 // controls, the handler connections, and the start-up and show steps.
-#include "main.h"
+#include "ui/main.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -23,14 +23,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "About.h"
-#include "Fonts.h"
-#include "Inventory.h"
-#include "InventoryRows.h"
-#include "MainTables.h"
-#include "MainTexts.h"
-#include "PasswordCheck.h"
-#include "SourceList.h"
+#include "ui/About.h"
+#include "ui/Fonts.h"
+#include "ui/Inventory.h"
+#include "ui/InventoryRows.h"
+#include "ui/MainTables.h"
+#include "ui/MainTexts.h"
+#include "ui/PasswordCheck.h"
+#include "ui/SourceList.h"
 
 namespace velmara {
 

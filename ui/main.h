@@ -14,10 +14,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "EditRules.h"
-#include "Password.h"
-#include "PasswordData.h"
-#include "VelmaraData.h"
+#include "codec/Password.h"
+#include "codec/PasswordData.h"
+#include "codec/VelmaraData.h"
+#include "core/EditRules.h"
 
 class QAction;
 class QFrame;

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "Alphabet.h"
-#include "CliTestSupport.h"
-#include "SpecialFiles.h"
-#include "VelmaraData.h"
+#include "codec/Alphabet.h"
+#include "codec/VelmaraData.h"
+#include "tests/cli/CliTestSupport.h"
+#include "tests/common/SpecialFiles.h"
 
 namespace velmara::testing {
 namespace {

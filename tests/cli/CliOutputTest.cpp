@@ -12,9 +12,9 @@
 #include <csignal>
 #include <thread>
 
-#include "CliTestSupport.h"
-#include "DescriptorOutput.h"
-#include "VelmaraData.h"
+#include "cli/DescriptorOutput.h"
+#include "codec/VelmaraData.h"
+#include "tests/cli/CliTestSupport.h"
 
 extern char** environ;
 

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 
-#include "CliTestSupport.h"
-#include "Password.h"
-#include "VelmaraData.h"
+#include "codec/Password.h"
+#include "codec/VelmaraData.h"
+#include "tests/cli/CliTestSupport.h"
 
 namespace velmara::testing {
 namespace {

@@ -5,11 +5,11 @@
 #include <nlohmann/json.hpp>
 #include <tuple>
 
-#include "Alphabet.h"
-#include "CliTestSupport.h"
-#include "Password.h"
-#include "PasswordRepair.h"
-#include "VelmaraData.h"
+#include "codec/Alphabet.h"
+#include "codec/Password.h"
+#include "codec/PasswordRepair.h"
+#include "codec/VelmaraData.h"
+#include "tests/cli/CliTestSupport.h"
 
 namespace velmara::testing {
 namespace {

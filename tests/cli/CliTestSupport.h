@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-#include "PasswordData.h"
+#include "cli/Cli.h"
+#include "codec/PasswordData.h"
 
 namespace velmara::testing {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "CliParse.h"
-#include "CliTestSupport.h"
+#include "cli/CliParse.h"
+#include "tests/cli/CliTestSupport.h"
 
 namespace velmara::testing {
 namespace {

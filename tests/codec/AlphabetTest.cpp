@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Alphabet.h"
+#include "codec/Alphabet.h"
 
 namespace velmara {
 namespace {

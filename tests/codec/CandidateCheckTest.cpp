@@ -4,10 +4,10 @@
 
 #include <random>
 
-#include "CandidateCheck.h"
-#include "Password.h"
-#include "PasswordTestSupport.h"
-#include "PasswordTiles.h"
+#include "codec/CandidateCheck.h"
+#include "codec/Password.h"
+#include "codec/PasswordTiles.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

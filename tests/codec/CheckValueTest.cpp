@@ -3,7 +3,7 @@
 #include <random>
 #include <vector>
 
-#include "Password.h"
+#include "codec/Password.h"
 
 namespace velmara {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "Password.h"
-#include "PasswordTestSupport.h"
+#include "codec/Password.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

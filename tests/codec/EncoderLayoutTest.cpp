@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "Password.h"
-#include "PasswordTestSupport.h"
+#include "codec/Password.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "Password.h"
-#include "PasswordTestSupport.h"
-#include "VelmaraData.h"
+#include "codec/Password.h"
+#include "codec/VelmaraData.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

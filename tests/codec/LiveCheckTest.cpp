@@ -2,9 +2,9 @@
 // not, and where the characters outside the alphabet are.
 #include <gtest/gtest.h>
 
-#include "LiveCheck.h"
-#include "Password.h"
-#include "PasswordTestSupport.h"
+#include "codec/LiveCheck.h"
+#include "codec/Password.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

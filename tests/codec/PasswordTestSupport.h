@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Alphabet.h"
-#include "PasswordData.h"
-#include "PasswordFormat.h"
-#include "VelmaraData.h"
+#include "codec/Alphabet.h"
+#include "codec/PasswordData.h"
+#include "codec/PasswordFormat.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara::testing {
 

@@ -3,10 +3,10 @@
 
 #include <functional>
 
-#include "Password.h"
-#include "PasswordTestSupport.h"
-#include "PasswordTiles.h"
-#include "Plausibility.h"
+#include "codec/Password.h"
+#include "codec/PasswordTiles.h"
+#include "codec/Plausibility.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

@@ -9,12 +9,12 @@
 #include <set>
 #include <tuple>
 
-#include "LookAlike.h"
-#include "Password.h"
-#include "PasswordRepair.h"
-#include "PasswordTestSupport.h"
-#include "PasswordTiles.h"
-#include "Utf8.h"
+#include "codec/LookAlike.h"
+#include "codec/Password.h"
+#include "codec/PasswordRepair.h"
+#include "codec/PasswordTiles.h"
+#include "codec/Utf8.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

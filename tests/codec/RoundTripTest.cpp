@@ -2,8 +2,8 @@
 // and a decoded record makes the same password again.
 #include <gtest/gtest.h>
 
-#include "Password.h"
-#include "PasswordTestSupport.h"
+#include "codec/Password.h"
+#include "tests/codec/PasswordTestSupport.h"
 
 namespace velmara {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Utf8.h"
+#include "codec/Utf8.h"
 
 namespace velmara {
 namespace {

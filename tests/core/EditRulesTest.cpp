@@ -1,5 +1,5 @@
 // How typed text becomes a number, and the bounds of the statistics and coins.
-#include "EditRules.h"
+#include "core/EditRules.h"
 
 #include <gtest/gtest.h>
 

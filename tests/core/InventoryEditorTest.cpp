@@ -2,7 +2,7 @@
 // the quantity rule, commands without a selection, and where the selection
 // goes after a move. The window's dialog tests drive the same rules through
 // its buttons.
-#include "InventoryEditor.h"
+#include "core/InventoryEditor.h"
 
 #include <gtest/gtest.h>
 

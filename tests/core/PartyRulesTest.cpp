@@ -1,5 +1,5 @@
 // The Djinn placement, the story items under Gold and the character captions.
-#include "PartyRules.h"
+#include "core/PartyRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The clipboard and page layouts of UTF-8 password text, and the cleaning
 // and counting of pasted text, as the browser page receives it.
-#include "PasswordLayout.h"
+#include "core/PasswordLayout.h"
 
 #include <gtest/gtest.h>
 
-#include "Alphabet.h"
+#include "codec/Alphabet.h"
 
 namespace velmara {
 namespace {

@@ -1,7 +1,7 @@
 // The wording of the check-and-repair box: places, changes, candidates, the
 // length, the rows, the characters outside the alphabet, and the layout of
 // the typed text.
-#include "RepairWording.h"
+#include "core/RepairWording.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "DataFile.h"
+#include "sources/DataFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "SaveFile.h"
-#include "TestFiles.h"
+#include "sources/SaveFile.h"
+#include "tests/sources/TestFiles.h"
 
 namespace velmara {
 namespace {

@@ -8,10 +8,10 @@
 #include <QFileInfo>
 #include <csignal>
 
-#include "DataFile.h"
-#include "SpecialFiles.h"
-#include "TestFiles.h"
-#include "TileDump.h"
+#include "sources/DataFile.h"
+#include "sources/TileDump.h"
+#include "tests/common/SpecialFiles.h"
+#include "tests/sources/TestFiles.h"
 
 namespace velmara {
 namespace {

@@ -1,10 +1,10 @@
-#include "PasswordText.h"
+#include "sources/PasswordText.h"
 
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
-#include "Alphabet.h"
+#include "codec/Alphabet.h"
 
 namespace velmara {
 namespace {

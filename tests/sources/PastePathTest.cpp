@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "Password.h"
-#include "PasswordText.h"
-#include "TestFiles.h"
-#include "VelmaraData.h"
+#include "codec/Password.h"
+#include "codec/VelmaraData.h"
+#include "sources/PasswordText.h"
+#include "tests/sources/TestFiles.h"
 
 namespace velmara {
 namespace {

@@ -1,10 +1,10 @@
-#include "SaveFile.h"
+#include "sources/SaveFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "TestFiles.h"
+#include "tests/sources/TestFiles.h"
 
 namespace velmara {
 namespace {

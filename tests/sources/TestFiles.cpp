@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "tests/sources/TestFiles.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <future>
 
-#include "SaveFile.h"
+#include "sources/SaveFile.h"
 
 namespace velmara::test {
 

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "PasswordData.h"
-#include "PasswordFormat.h"
+#include "codec/PasswordData.h"
+#include "codec/PasswordFormat.h"
 
 namespace velmara::test {
 

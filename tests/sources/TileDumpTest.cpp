@@ -1,11 +1,11 @@
-#include "TileDump.h"
+#include "sources/TileDump.h"
 
 #include <gtest/gtest.h>
 
-#include "Alphabet.h"
-#include "Password.h"
-#include "TestFiles.h"
-#include "VelmaraData.h"
+#include "codec/Alphabet.h"
+#include "codec/Password.h"
+#include "codec/VelmaraData.h"
+#include "tests/sources/TestFiles.h"
 
 namespace velmara {
 namespace {

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "About.h"
-#include "ProjectInfo.h"
-#include "ScriptedPlatform.h"
-#include "TestApplication.h"
+#include "tests/ui/ScriptedPlatform.h"
+#include "tests/ui/TestApplication.h"
+#include "ui/About.h"
+#include "ui/ProjectInfo.h"
 
 using namespace velmara;
 

@@ -4,10 +4,10 @@
 #include <QRegularExpression>
 #include <stdexcept>
 
-#include "Application.h"
-#include "Password.h"
-#include "ScriptedPlatform.h"
-#include "main.h"
+#include "codec/Password.h"
+#include "tests/ui/ScriptedPlatform.h"
+#include "ui/Application.h"
+#include "ui/main.h"
 
 using namespace velmara;
 

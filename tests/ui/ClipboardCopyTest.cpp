@@ -3,10 +3,10 @@
 // the same password.
 #include <QRadioButton>
 
-#include "PasswordText.h"
+#include "sources/PasswordText.h"
 
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
 
 using namespace velmara;
 using namespace velmara::testing;

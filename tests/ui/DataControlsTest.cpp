@@ -3,8 +3,8 @@
 // button and the side-quest bits.
 #include <QRadioButton>
 
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
 
 using namespace velmara;
 using namespace velmara::testing;

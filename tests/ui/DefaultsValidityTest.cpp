@@ -6,8 +6,8 @@
 #include <QStyle>
 #include <QTabWidget>
 
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
 
 using namespace velmara;
 using namespace velmara::testing;

@@ -11,10 +11,10 @@
 #include <QTemporaryDir>
 #include <cstring>
 
-#include "Alphabet.h"
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
-#include "TestSaves.h"
+#include "codec/Alphabet.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
+#include "tests/ui/TestSaves.h"
 
 using namespace velmara;
 using namespace velmara::testing;

@@ -10,13 +10,13 @@
 #include <optional>
 #include <vector>
 
-#include "Inventory.h"
-#include "InventoryRows.h"
-#include "PasswordData.h"
-#include "ScriptedPlatform.h"
-#include "TestApplication.h"
-#include "UserInput.h"
-#include "VelmaraData.h"
+#include "codec/PasswordData.h"
+#include "codec/VelmaraData.h"
+#include "tests/ui/ScriptedPlatform.h"
+#include "tests/ui/TestApplication.h"
+#include "tests/ui/UserInput.h"
+#include "ui/Inventory.h"
+#include "ui/InventoryRows.h"
 
 using namespace velmara;
 using velmara::testing::Activate;

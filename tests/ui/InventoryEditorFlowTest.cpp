@@ -4,10 +4,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "Inventory.h"
-#include "InventoryRows.h"
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
+#include "ui/Inventory.h"
+#include "ui/InventoryRows.h"
 
 using namespace velmara;
 using namespace velmara::testing;

@@ -3,10 +3,10 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "Inventory.h"
-#include "InventoryRows.h"
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
+#include "ui/Inventory.h"
+#include "ui/InventoryRows.h"
 
 using namespace velmara;
 using namespace velmara::testing;

@@ -4,10 +4,10 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "InventoryRows.h"
-#include "PasswordData.h"
-#include "TestApplication.h"
-#include "VelmaraData.h"
+#include "codec/PasswordData.h"
+#include "codec/VelmaraData.h"
+#include "tests/ui/TestApplication.h"
+#include "ui/InventoryRows.h"
 
 using namespace velmara;
 

@@ -7,12 +7,12 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-#include "PasswordText.h"
+#include "sources/PasswordText.h"
 
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
-#include "TestSaves.h"
-#include "UserInput.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
+#include "tests/ui/TestSaves.h"
+#include "tests/ui/UserInput.h"
 
 using namespace velmara;
 using namespace velmara::testing;

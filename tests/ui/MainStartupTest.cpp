@@ -9,8 +9,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
 
 using namespace velmara;
 using namespace velmara::testing;

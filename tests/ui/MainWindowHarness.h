@@ -18,10 +18,10 @@
 #include <string>
 #include <utility>
 
-#include "Password.h"
-#include "ScriptedPlatform.h"
-#include "VelmaraData.h"
-#include "main.h"
+#include "codec/Password.h"
+#include "codec/VelmaraData.h"
+#include "tests/ui/ScriptedPlatform.h"
+#include "ui/main.h"
 
 namespace velmara::testing {
 

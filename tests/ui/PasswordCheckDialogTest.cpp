@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <functional>
 
-#include "PasswordCheck.h"
-#include "PasswordEntry.h"
-#include "PasswordText.h"
+#include "sources/PasswordText.h"
+#include "ui/PasswordCheck.h"
+#include "ui/PasswordEntry.h"
 
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
-#include "UserInput.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
+#include "tests/ui/UserInput.h"
 
 using namespace velmara;
 using namespace velmara::testing;

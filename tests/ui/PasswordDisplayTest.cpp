@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
-#include "MainWindowHarness.h"
-#include "TestApplication.h"
+#include "tests/ui/MainWindowHarness.h"
+#include "tests/ui/TestApplication.h"
 
 using namespace velmara;
 using namespace velmara::testing;

@@ -3,7 +3,7 @@
 // list entries of whole candidates are checked in the dialog's own test.
 #include <QTest>
 
-#include "RepairTexts.h"
+#include "ui/RepairTexts.h"
 
 using namespace velmara;
 

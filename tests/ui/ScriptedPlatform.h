@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "Platform.h"
+#include "ui/Platform.h"
 
 namespace velmara {
 

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "PasswordData.h"
-#include "VelmaraData.h"
+#include "codec/PasswordData.h"
+#include "codec/VelmaraData.h"
 
 namespace velmara::testing {
 

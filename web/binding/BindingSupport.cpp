@@ -1,4 +1,4 @@
-#include "BindingSupport.h"
+#include "web/binding/BindingSupport.h"
 
 #include <emscripten/emscripten.h>
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "BindingSupport.h"
-#include "InventoryEditor.h"
-#include "VelmaraData.h"
+#include "codec/VelmaraData.h"
+#include "core/InventoryEditor.h"
+#include "web/binding/BindingSupport.h"
 
 namespace velmara::web {
 

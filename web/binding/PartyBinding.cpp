@@ -8,13 +8,13 @@
 #include <cstring>
 #include <string>
 
-#include "BindingSupport.h"
-#include "EditRules.h"
-#include "PartyRules.h"
-#include "Password.h"
-#include "PasswordData.h"
-#include "SaveImage.h"
-#include "VelmaraData.h"
+#include "codec/Password.h"
+#include "codec/PasswordData.h"
+#include "codec/VelmaraData.h"
+#include "core/EditRules.h"
+#include "core/PartyRules.h"
+#include "core/SaveImage.h"
+#include "web/binding/BindingSupport.h"
 
 namespace velmara::web {
 

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "BindingSupport.h"
-#include "LiveCheck.h"
-#include "PasswordLayout.h"
-#include "PasswordRepair.h"
-#include "RepairWording.h"
-#include "Utf8.h"
+#include "codec/LiveCheck.h"
+#include "codec/PasswordRepair.h"
+#include "codec/Utf8.h"
+#include "core/PasswordLayout.h"
+#include "core/RepairWording.h"
+#include "web/binding/BindingSupport.h"
 
 namespace velmara::web {
 

@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "BindingSupport.h"
-#include "EditRules.h"
-#include "InventoryEditor.h"
-#include "InventorySlots.h"
-#include "PartyRules.h"
-#include "PasswordLayout.h"
-#include "SaveImage.h"
-#include "VelmaraData.h"
-#include "WindowTexts.h"
+#include "codec/VelmaraData.h"
+#include "core/EditRules.h"
+#include "core/InventoryEditor.h"
+#include "core/InventorySlots.h"
+#include "core/PartyRules.h"
+#include "core/PasswordLayout.h"
+#include "core/SaveImage.h"
+#include "core/WindowTexts.h"
+#include "web/binding/BindingSupport.h"
 
 namespace velmara::web {
 
