@@ -20,6 +20,7 @@
 
 using namespace velmara;
 using velmara::testing::Activate;
+using velmara::testing::ApplicationPlatform;
 using velmara::testing::PressKey;
 using velmara::testing::TabTo;
 
@@ -148,16 +149,16 @@ class InventoryDialogTest : public QObject {
     mainList_ = new QListWidget(mainWindow_.get());
     SetUpInventoryList(mainList_);
     dialog_ = std::make_unique<TdlgInventory>(*platform_, names_, mainWindow_.get());
-    TestApplication::instance()->errors.clear();
+    ApplicationPlatform().clearRecords();
   }
 
   void cleanup() {
     // The dialog is a child of the main window: it goes first.
     dialog_.reset();
     mainWindow_.reset();
-    QStringList& errors = TestApplication::instance()->errors;
-    const QString unexpectedErrors = errors.join(QStringLiteral("; "));
-    errors.clear();
+    const QString unexpectedErrors =
+        ApplicationPlatform().texts(ScriptedPlatform::BoxKind::Error).join(QStringLiteral("; "));
+    ApplicationPlatform().clearRecords();
     QVERIFY2(platform_->allAnswered(), qPrintable(platform_->describeLeftovers()));
     QVERIFY2(unexpectedErrors.isEmpty(), qPrintable(unexpectedErrors));
   }

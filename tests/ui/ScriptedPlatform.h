@@ -125,9 +125,14 @@ class ScriptedPlatform final : public Platform {
                    __LINE__);
       return fallback;
     }
-    T answer = std::move(queue.front());
-    queue.pop_front();
-    return answer;
+    // The answer is moved straight into the return value and only then
+    // popped: a named local copy of an optional answer trips GCC 12's
+    // maybe-uninitialized warning.
+    struct PopFront {
+      std::deque<T>& queue;
+      ~PopFront() { queue.pop_front(); }
+    } pop{queue};
+    return std::move(queue.front());
   }
 };
 

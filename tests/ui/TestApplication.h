@@ -1,40 +1,30 @@
-// The application object of the GUI tests. Like the program's own, it turns
-// an exception that escapes an event handler into an error report instead of
-// ending the run; the tests read the reports from `errors`.
+// The GUI tests run in the program's own application object, over a scripted
+// platform of its own: an exception that escapes an event handler becomes an
+// error box there, as it does in the program, and the tests read those boxes
+// from ApplicationPlatform().
 #pragma once
 
-#include <QApplication>
-#include <QStringList>
-#include <exception>
+#include <QTest>
 
-namespace velmara {
+#include "tests/ui/ScriptedPlatform.h"
+#include "ui/Application.h"
 
-class TestApplication final : public QApplication {
- public:
-  using QApplication::QApplication;
+namespace velmara::testing {
 
-  QStringList errors;
+// The platform the application object reports escaped exceptions to.
+inline ScriptedPlatform& ApplicationPlatform() {
+  static ScriptedPlatform platform;
+  return platform;
+}
 
-  bool notify(QObject* receiver, QEvent* event) override {
-    try {
-      return QApplication::notify(receiver, event);
-    } catch (const std::exception& e) {
-      errors << QString::fromUtf8(e.what());
-    }
-    return false;
-  }
+}  // namespace velmara::testing
 
-  static TestApplication* instance() { return static_cast<TestApplication*>(qApp); }
-};
-
-}  // namespace velmara
-
-// QTEST_MAIN with a TestApplication instead of a plain QApplication.
-#define VELMARA_TEST_MAIN(TestObject)         \
-  int main(int argc, char* argv[]) {          \
-    velmara::TestApplication app(argc, argv); \
-    app.setAttribute(Qt::AA_Use96Dpi, true);  \
-    TestObject test;                          \
-    QTEST_SET_MAIN_SOURCE_PATH                \
-    return QTest::qExec(&test, argc, argv);   \
+// QTEST_MAIN with the program's Application instead of a plain QApplication.
+#define VELMARA_TEST_MAIN(TestObject)                                              \
+  int main(int argc, char* argv[]) {                                               \
+    velmara::Application app(argc, argv, velmara::testing::ApplicationPlatform()); \
+    app.setAttribute(Qt::AA_Use96Dpi, true);                                       \
+    TestObject test;                                                               \
+    QTEST_SET_MAIN_SOURCE_PATH                                                     \
+    return QTest::qExec(&test, argc, argv);                                        \
   }
