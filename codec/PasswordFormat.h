@@ -19,6 +19,9 @@ constexpr std::size_t kCheckValueBytes = 2;
 constexpr std::size_t kRowLength = 10;  // nine data characters and one row check character
 constexpr std::size_t kRowDataTiles = 9;
 constexpr std::size_t kPageLength = 50;  // five rows
+constexpr std::size_t kRowsPerPage = kPageLength / kRowLength;
+// Characters are shown and copied in groups of five, two groups to a row.
+constexpr std::size_t kGroupLength = 5;
 constexpr int kTileBits = 6;
 
 struct PasswordTypeInfo {
@@ -45,7 +48,8 @@ constexpr std::size_t kDjinnByte = 3;        // low nibble of byte 3, then bytes
 constexpr std::size_t kSideQuestByte = 7;    // bit n = side quest n + 1
 constexpr std::size_t kSpecialItemByte = 8;  // Silver and Bronze only
 constexpr int kLevelBits = 7;
-constexpr int kDjinnBitsPerElement = 7;
+constexpr std::uint32_t kLevelFieldMask = (1u << kLevelBits) - 1;
+constexpr int kDjinnBitsPerElement = 7;  // one Djinn word's bits 0..6
 
 // Statistics block: 30 bytes, 60 bits per character.
 constexpr std::size_t kGoldStatsByte = 8;

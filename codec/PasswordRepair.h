@@ -61,7 +61,7 @@ constexpr std::size_t PageOfPosition(std::size_t position) {
   return (position - 1) / kPageLength + 1;
 }
 constexpr std::size_t RowOfPosition(std::size_t position) {
-  return (position - 1) % kPageLength / kRowLength + 1;
+  return (position - 1) / kRowLength % kRowsPerPage + 1;
 }
 
 struct RepairCandidate {

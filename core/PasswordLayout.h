@@ -15,8 +15,6 @@
 
 namespace velmara {
 
-constexpr std::size_t kGroupLength = 5;
-
 // One group of the clipboard layout: `count` characters from character
 // `first`, with `before` written ahead of them and `after` behind them.
 struct ClipboardGroup {

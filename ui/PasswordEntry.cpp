@@ -24,7 +24,6 @@ namespace velmara {
 namespace {
 
 constexpr int kPageChars = static_cast<int>(kPageLength);
-constexpr int kRowsPerPage = static_cast<int>(kPageLength / kRowLength);
 constexpr std::size_t kUndoSteps = 200;
 constexpr int kMarginPadding = 6;
 
@@ -284,7 +283,7 @@ QString TPasswordEntry::MarginText(int line) const {
   if (line < 0 || static_cast<std::size_t>(line) >= layout_.lines.size()) return {};
   const EntryLine& entry = layout_.lines[static_cast<std::size_t>(line)];
   if (entry.kind == EntryLine::PageHeading) return PageHeading(entry.page);
-  const QString number = QString::number(entry.row % kRowsPerPage + 1);
+  const QString number = QString::number(entry.row % static_cast<int>(kRowsPerPage) + 1);
   switch (MarkOfRow(entry.row)) {
     case RowMark::Checks:
       return number + u' ' + kMarkChecks;

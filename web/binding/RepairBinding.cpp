@@ -74,7 +74,7 @@ val CheckPassword(const std::string& typed) {
     } else {
       const TypedRowCheck& row = check.rows[line.row];
       const std::size_t head = std::min(line.count, kGroupLength);
-      entry.set("number", static_cast<int>(line.row % (kPageLength / kRowLength) + 1));
+      entry.set("number", static_cast<int>(line.row % kRowsPerPage + 1));
       entry.set("mark", std::string(MarkOf(row)));
       entry.set("state", std::string(MarkName(row)));
       entry.set("head", CharacterCells(characters, invalid, line.first, head));
