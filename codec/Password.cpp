@@ -11,6 +11,8 @@
 
 namespace velmara {
 
+static_assert(kDjinnBitsPerElement == kDjinnPerElement, "a Djinn word holds one element's Djinn");
+
 namespace {
 
 constexpr char kUnknownType[] = "Unknown password type specified.";
@@ -131,7 +133,7 @@ int TVelmaraPasswordEncoder::PackData() {
     // OR, not add: a Djinn held twice, or a stray bit 7, must not carry into
     // the next Djinn.
     for (int e = 0; e < kElementCount; ++e)
-      djinn |= (c.Djinn[e] & 0x7F) << (kDjinnBitsPerElement * e);
+      djinn |= (c.Djinn[e] & kDjinnWordMask) << (kDjinnBitsPerElement * e);
 
     for (std::uint16_t word : c.Items) {
       const int m = kSpecialItemPosition[ItemId(word)];
@@ -323,12 +325,12 @@ void TVelmaraPasswordDecoder::UnpackData() {
   const std::uint32_t levels =
       b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3] & 0xF0) << 20;
   for (int i = 0; i < kCharacterCount; ++i)
-    Characters[i].Level = static_cast<std::uint8_t>((levels >> (kLevelBits * i)) & 0x7F);
+    Characters[i].Level = static_cast<std::uint8_t>((levels >> (kLevelBits * i)) & kLevelFieldMask);
 
   const std::uint32_t djinn =
       (b[3] & 0x0F) | b[4] << 4 | b[5] << 12 | static_cast<std::uint32_t>(b[6]) << 20;
   for (int e = 0; e < kElementCount; ++e)
-    Characters[e].Djinn[e] = (djinn >> (kDjinnBitsPerElement * e)) & 0x7F;
+    Characters[e].Djinn[e] = (djinn >> (kDjinnBitsPerElement * e)) & kDjinnWordMask;
 
   for (int n = 0; n < kSideQuestCount; ++n)
     if (b[kSideQuestByte] >> n & 1) SetSideQuestFlag(n);

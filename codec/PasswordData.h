@@ -19,6 +19,8 @@ constexpr int kCharacterCount = 4;
 constexpr int kSlotsPerCharacter = 15;
 constexpr int kElementCount = 4;
 constexpr int kDjinnPerElement = 7;
+// Bits 0..6 of a Djinn word: bit d is the element's Djinn d.
+constexpr std::uint32_t kDjinnWordMask = (1u << kDjinnPerElement) - 1;
 constexpr int kSideQuestCount = 6;
 constexpr int kSpecialItemCount = 8;
 constexpr int kStackableItemCount = 23;
@@ -89,7 +91,7 @@ static_assert(kCharacterAreaOffset + kCharacterAreaSize == kPasswordDataSize);
 // Item word: identifier in bits 0..8, bits 9..10 unused, quantity - 1 in bits 11..15.
 constexpr std::uint16_t kItemIdMask = 0x01FF;
 constexpr int kQuantityShift = 11;
-constexpr int kMaxQuantityBits = 31;  // five bits: 1..32 pieces
+constexpr std::uint16_t kQuantityFieldMask = 0xF800;
 
 constexpr std::uint16_t ItemId(std::uint16_t word) {
   return word & kItemIdMask;

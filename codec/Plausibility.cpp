@@ -16,7 +16,7 @@ bool LevelsPlausible(const std::uint8_t* bytes) {
                                bytes[kLevelsByte + 2] << 16 |
                                static_cast<std::uint32_t>(bytes[kLevelsByte + 3] & 0xF0) << 20;
   for (int i = 0; i < kCharacterCount; ++i) {
-    const std::uint32_t level = levels >> (kLevelBits * i) & 0x7F;
+    const std::uint32_t level = levels >> (kLevelBits * i) & kLevelFieldMask;
     if (level < kMinLevel || level > kMaxLevel) return false;
   }
   return (bytes[kSideQuestByte] & ~kSideQuestBitsMask) == 0;

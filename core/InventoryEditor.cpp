@@ -4,16 +4,11 @@
 #include <utility>
 
 #include "core/EditRules.h"
+#include "core/InventorySlots.h"
 
 namespace velmara {
 
 namespace texts = inventory_texts;
-
-namespace {
-// A stackable item that replaces a slot keeps its quantity: the word keeps
-// bits 11..15 and takes the new identifier in bits 0..8 (bits 9..10 clear).
-constexpr std::uint16_t kQuantityBitsMask = 0xF800;
-}  // namespace
 
 std::optional<int> ParseQuantity(std::string_view text) {
   const std::int32_t quantity = ParseEditInteger(text).value_or(0);
@@ -101,9 +96,10 @@ std::string InventoryEditor::Replace(int chosen, int selected) {
     slot = {item.text, id};
     return {};
   }
-  const int quantity = ItemQuantity(slot.word);
-  slot.text = quantity > 1 ? item.text + " * " + std::to_string(quantity) : item.text;
-  slot.word = static_cast<std::uint16_t>((slot.word & kQuantityBitsMask) | id);
+  // A stackable item that replaces a slot keeps its quantity: the word keeps
+  // its quantity field and takes the new identifier (bits 9..10 clear).
+  slot.text = SlotTextWithQuantity(item.text, ItemQuantity(slot.word));
+  slot.word = static_cast<std::uint16_t>((slot.word & kQuantityFieldMask) | id);
   return {};
 }
 
@@ -134,7 +130,7 @@ std::string InventoryEditor::SetQuantity(int selected, std::string_view entered)
   const std::uint16_t id = ItemId(slot.word);
   const std::string name = ItemDisplayName(names_, id);
   // The number stays as typed until the main window next fills its lists.
-  slot.text = *quantity == 1 ? name : name + " * " + std::string(entered);
+  slot.text = SlotTextWithQuantity(name, *quantity, entered);
   slot.word = MakeItemWord(id, *quantity);
   return {};
 }

@@ -1,12 +1,23 @@
 #include "core/InventorySlots.h"
 
+#include <utility>
+
 namespace velmara {
 
 std::string InventorySlotText(const std::vector<ItemName>& names, std::uint16_t word) {
-  std::string text = ItemDisplayName(names, ItemId(word));
-  const int quantity = ItemQuantity(word);
-  if (quantity > 1) text += " * " + std::to_string(quantity);
-  return text;
+  return SlotTextWithQuantity(ItemDisplayName(names, ItemId(word)), ItemQuantity(word));
+}
+
+std::string SlotTextWithQuantity(std::string name, int quantity, std::string_view shown) {
+  if (quantity > 1) {
+    name += " * ";
+    name += shown;
+  }
+  return name;
+}
+
+std::string SlotTextWithQuantity(std::string name, int quantity) {
+  return SlotTextWithQuantity(std::move(name), quantity, std::to_string(quantity));
 }
 
 ItemColourClass ColourClassOf(std::uint16_t word) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codec/VelmaraData.h"
@@ -15,6 +16,13 @@ namespace velmara {
 // "Herb * 3" for a word of Herb with quantity 3; "" for an empty slot;
 // "?? (300)" for an identifier past the end of the item-name list.
 std::string InventorySlotText(const std::vector<ItemName>& names, std::uint16_t word);
+
+// A slot's text for `quantity` pieces of the item `name`: "Herb * 3", or the
+// name alone for a single piece. `shown` is the quantity as written after
+// the star; the editor keeps the number as the user typed it ("03") until
+// the window next fills its lists.
+std::string SlotTextWithQuantity(std::string name, int quantity, std::string_view shown);
+std::string SlotTextWithQuantity(std::string name, int quantity);
 
 // Tested in this order; the classes do not depend on the password type.
 enum class ItemColourClass { Special, Stackable, Story, Other };

@@ -4,7 +4,6 @@ namespace velmara {
 
 namespace {
 // Only bits 0..6 of a Djinn word name a Djinn.
-constexpr std::uint32_t kDjinnWordMask = (1u << kDjinnPerElement) - 1;
 }  // namespace
 
 DjinnMasks DjinnHeld(const TPasswordData& data) {

@@ -14,9 +14,12 @@
 #include <utility>
 
 #include "codec/PasswordData.h"
+#include "core/InventoryEditor.h"
+#include "core/InventorySlots.h"
 #include "core/WindowTexts.h"
 #include "ui/DialogKeys.h"
 #include "ui/InventoryRows.h"
+#include "ui/LayoutSizes.h"
 #include "ui/Platform.h"
 
 namespace velmara {
@@ -27,11 +30,7 @@ const QString kInformationTitle = QString::fromUtf8(window_texts::kInformationTi
 
 // Design sizes of the form; controls grow beyond them when the desktop font
 // needs more room.
-constexpr int kMargin = 16;
-constexpr int kListWidth = 121;
-constexpr int kCommandButtonWidth = 75;
 constexpr int kMoveButtonWidth = 57;
-constexpr int kButtonHeight = 25;
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int width) {
   auto* button = new QPushButton(caption, parent);
@@ -68,19 +67,19 @@ TdlgInventory::TdlgInventory(Platform& platform, const std::vector<ItemName>& it
 
 void TdlgInventory::CreateControls() {
   // Created in tab order, so the focus chain follows it.
-  btnAdd = MakeButton(this, "btnAdd", QStringLiteral("<< 加入(&A)"), kCommandButtonWidth);
-  btnInsert = MakeButton(this, "btnInsert", QStringLiteral("<< 插入(&I)"), kCommandButtonWidth);
-  btnReplace = MakeButton(this, "btnReplace", QStringLiteral("<< 替换(&E)"), kCommandButtonWidth);
-  btnRemove = MakeButton(this, "btnRemove", QStringLiteral(">> 移除(&M)"), kCommandButtonWidth);
-  btnQuantity = MakeButton(this, "btnQuantity", QStringLiteral("数量(&L)..."), kCommandButtonWidth);
+  btnAdd = MakeButton(this, "btnAdd", QStringLiteral("<< 加入(&A)"), kButtonWidth);
+  btnInsert = MakeButton(this, "btnInsert", QStringLiteral("<< 插入(&I)"), kButtonWidth);
+  btnReplace = MakeButton(this, "btnReplace", QStringLiteral("<< 替换(&E)"), kButtonWidth);
+  btnRemove = MakeButton(this, "btnRemove", QStringLiteral(">> 移除(&M)"), kButtonWidth);
+  btnQuantity = MakeButton(this, "btnQuantity", QStringLiteral("数量(&L)..."), kButtonWidth);
   lbCharacter = MakeList(this, "lbCharacter");
   btnUp = MakeButton(this, "btnUp", QStringLiteral("上移(&U)"), kMoveButtonWidth);
   btnDown = MakeButton(this, "btnDown", QStringLiteral("下移(&D)"), kMoveButtonWidth);
   btnTop = MakeButton(this, "btnTop", QStringLiteral("顶端(&T)"), kMoveButtonWidth);
   btnBottom = MakeButton(this, "btnBottom", QStringLiteral("底部(&B)"), kMoveButtonWidth);
   lbItems = MakeList(this, "lbItems");
-  btnOK = MakeButton(this, "btnOK", QStringLiteral("确定(&O)"), kListWidth);
-  btnCancel = MakeButton(this, "btnCancel", QStringLiteral("取消(&C)"), kListWidth);
+  btnOK = MakeButton(this, "btnOK", QStringLiteral("确定(&O)"), kInventoryListWidth);
+  btnCancel = MakeButton(this, "btnCancel", QStringLiteral("取消(&C)"), kInventoryListWidth);
 
   QWidget* order[] = {btnAdd,  btnInsert, btnReplace, btnRemove, btnQuantity, lbCharacter, btnUp,
                       btnDown, btnTop,    btnBottom,  lbItems,   btnOK,       btnCancel};
@@ -109,9 +108,9 @@ void TdlgInventory::LayOutControls() {
   const QFontMetrics metrics(bold);
   int textWidth = 0;
   for (const ItemName& item : itemNames_)
-    textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromStdString(item.name) +
-                                                              QStringLiteral(" * 30")));
-  const int listWidth = std::max(kListWidth, textWidth + 4 + 2 * lbCharacter->frameWidth() +
+    textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromStdString(
+                                                              SlotTextWithQuantity(item.name, kMaxQuantity))));
+  const int listWidth = std::max(kInventoryListWidth, textWidth + 4 + 2 * lbCharacter->frameWidth() +
                                                  style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
   auto* characterCaption = new QHBoxLayout;
@@ -149,7 +148,7 @@ void TdlgInventory::LayOutControls() {
   }
 
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  grid->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, kFormMargin);
   grid->setHorizontalSpacing(30);
   grid->setVerticalSpacing(7);
   grid->addLayout(characterCaption, 0, 0);
