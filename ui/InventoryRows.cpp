@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "ui/ItemRoles.h"
+
 namespace velmara {
 
 QString SlotText(const std::vector<ItemName>& names, std::uint16_t word) {

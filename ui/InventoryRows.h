@@ -17,9 +17,6 @@ class QListWidgetItem;
 
 namespace velmara {
 
-// The item word of a row lives under this role, beside Qt::DisplayRole.
-constexpr int kItemWordRole = Qt::UserRole + 1;
-
 constexpr int kInventoryRowHeight = 13;
 
 // "Herb * 3" for a word of Herb with quantity 3; "" for an empty slot;

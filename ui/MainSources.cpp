@@ -18,6 +18,7 @@
 #include "ui/PasswordCheck.h"
 #include "ui/Platform.h"
 #include "ui/SourceList.h"
+#include "ui/ItemRoles.h"
 #include "ui/main.h"
 
 namespace velmara {

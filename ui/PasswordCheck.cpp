@@ -21,6 +21,7 @@
 #include "ui/DialogKeys.h"
 #include "ui/Fonts.h"
 #include "ui/PasswordEntry.h"
+#include "ui/ItemRoles.h"
 #include "ui/RepairTexts.h"
 
 namespace velmara {
@@ -28,7 +29,6 @@ namespace velmara {
 namespace {
 
 // The list row's password.
-constexpr int kPasswordRole = Qt::UserRole;
 
 // Design sizes: the entry shows two pages with their headings, the
 // candidate list as much; captions grow the dialog when the desktop font

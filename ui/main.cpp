@@ -27,6 +27,7 @@
 #include "ui/Fonts.h"
 #include "ui/Inventory.h"
 #include "ui/InventoryRows.h"
+#include "ui/LayoutSizes.h"
 #include "ui/MainTables.h"
 #include "ui/MainTexts.h"
 #include "ui/PasswordCheck.h"
@@ -43,7 +44,7 @@ namespace {
 // the window rather than clip a caption.
 constexpr int kClientWidth = 617;
 constexpr int kClientHeight = 428;
-constexpr int kPageControlLeft = 16;
+constexpr int kPageControlLeft = kFormMargin;
 constexpr int kPageControlTop = 24;
 constexpr int kPageControlBottom = 19;
 
@@ -273,7 +274,7 @@ void TfmMain::CreateMainTab() {
 
   // Top: the two type boxes side by side, the bevel and the status line.
   auto* layout = new QVBoxLayout(tsMain);
-  layout->setContentsMargins(16, 16, 16, 16);
+  layout->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, kFormMargin);
   auto* boxes = new QHBoxLayout;
   GroupBox1->setMinimumWidth(lbSaveSlots->width());
   boxes->addWidget(GroupBox1);
@@ -320,7 +321,7 @@ void TfmMain::CreateDjinnTab() {
   grid->setColumnStretch(kElementCount, 1);
 
   btnDjinn = Named(new QPushButton(QStringLiteral("全选(&S)"), gbDjinn), "btnDjinn");
-  btnDjinn->setMinimumWidth(75);
+  btnDjinn->setMinimumWidth(kButtonWidth);
   grid->addWidget(btnDjinn, 2, 0, Qt::AlignLeft);
   grid->setRowMinimumHeight(3, 8);
   grid->addWidget(new QLabel(QStringLiteral("注意:"), gbDjinn), 4, 0);
@@ -427,7 +428,7 @@ void TfmMain::CreateItemsTab() {
     this->*controls.itemsList = list;
     SetUpInventoryList(list);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setFixedSize(121, InventoryListHeight(list, kInventoryRows));
+    list->setFixedSize(kInventoryListWidth, InventoryListHeight(list, kInventoryRows));
 
     auto* button = new QPushButton(QStringLiteral("编辑..."), box);
     button->setObjectName(QStringLiteral("btn%1Item").arg(name));
@@ -451,15 +452,17 @@ void TfmMain::CreateItemsTab() {
   grid->setContentsMargins(8, 4, 8, 4);
   grid->setVerticalSpacing(2);
   grid->setColumnStretch(1, 1);
+  // Each star takes the colour of the rows it explains, from the lists' own
+  // rule; the middle line is about every row and keeps the text colour.
   struct LegendLine {
-    QColor colour;
+    ItemColourClass rows;
     QString text;
     bool bold;
   };
   const LegendLine lines[] = {
-      {QColor(0, 0, 255), QStringLiteral("铜组和银组只能更换蓝色道具。"), true},
-      {QColor(0, 0, 0), QStringLiteral("道具的顺序无关紧要...游戏会自行分类。"), false},
-      {QColor(255, 0, 0),
+      {ItemColourClass::Special, QStringLiteral("铜组和银组只能更换蓝色道具。"), true},
+      {ItemColourClass::Other, QStringLiteral("道具的顺序无关紧要...游戏会自行分类。"), false},
+      {ItemColourClass::Story,
        QStringLiteral("仅限金组：红色道具对剧情极为重要，例如Mars Star（Mythril Bag）和Black Orb"
                       "（Black Crystal）。缺少它们，游戏可能会以无法预料的方式出错，甚至无法通关。"
                       "请务必确保持有它们，必要时移除其他道具以腾出空间。"),
@@ -472,9 +475,11 @@ void TfmMain::CreateItemsTab() {
     starFont.setBold(true);
     starFont.setPixelSize(16);
     star->setFont(starFont);
-    QPalette colour = star->palette();
-    colour.setColor(QPalette::WindowText, line.colour);
-    star->setPalette(colour);
+    if (const QColor rows = ColourOf(line.rows); rows.isValid()) {
+      QPalette colour = star->palette();
+      colour.setColor(QPalette::WindowText, rows);
+      star->setPalette(colour);
+    }
     auto* text = WrappedLabel(line.text, legend);
     if (line.bold) {
       QFont bold = text->font();
@@ -505,7 +510,7 @@ void TfmMain::CreateMiscTab() {
   eventsLabel->setBuddy(clbSidequest);
 
   auto* layout = new QVBoxLayout(tsMisc);
-  layout->setContentsMargins(16, 16, 16, 16);
+  layout->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, kFormMargin);
   layout->setSpacing(4);
   layout->addWidget(coinsLabel);
   layout->addWidget(eCoins);

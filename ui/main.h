@@ -41,9 +41,9 @@ class TdlgAbout;
 class TdlgInventory;
 class TdlgPasswordCheck;
 
-// The 32-bit tag of a source-list entry: a block's byte offset in the save
-// file, or kNoSourceTag for the single data-file or password-text entry.
-constexpr int kSourceTagRole = Qt::UserRole + 2;
+// The 32-bit tag of a source-list entry (under kSourceTagRole): a block's
+// byte offset in the save file, or kNoSourceTag for the single data-file or
+// password-text entry.
 constexpr std::int32_t kNoSourceTag = -1;
 
 // Where the data in the record came from.

@@ -15,6 +15,7 @@
 #include "tests/ui/MainWindowHarness.h"
 #include "tests/ui/TestApplication.h"
 #include "tests/ui/TestSaves.h"
+#include "ui/ItemRoles.h"
 
 using namespace velmara;
 using namespace velmara::testing;
