@@ -7,17 +7,13 @@
 #include "codec/Password.h"
 #include "codec/VelmaraData.h"
 #include "tests/cli/CliTestSupport.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara::testing {
 namespace {
 
 constexpr const char* kWrongLength =
     "Cannot import password:  Password has the wrong number of characters.\n";
-
-std::string Encoded(TPasswordType type, const TPasswordData& data) {
-  TVelmaraPasswordEncoder encoder;
-  return encoder.MakePassword(type, &data);
-}
 
 struct TypeCase {
   const char* name;
@@ -42,7 +38,7 @@ TEST_P(CliRoundTrip, EncodeThenDecodeGivesBackTheCarriedFields) {
   const CliResult encoded = RunWith({"encode", "--type", c.name, file});
   ASSERT_EQ(encoded.status, 0) << encoded.err;
   EXPECT_EQ(encoded.err, "");
-  EXPECT_EQ(encoded.out, Encoded(c.type, party) + "\n");
+  EXPECT_EQ(encoded.out, PasswordOf(c.type, party) + "\n");
   const std::string password = encoded.out.substr(0, encoded.out.size() - 1);
   ASSERT_EQ(password.size(), c.length);
 
@@ -105,7 +101,7 @@ TEST_F(CliTest, DecodeWithBaseKeepsWhatThePasswordDoesNotCarry) {
   base.Reserved596[0] = 0x5A;  // a byte no password touches
   const std::string base_file = WriteRecord("base.dat", base);
   const TPasswordData low = MakeDefaultParty(kDefaultLow);
-  const std::string bronze = Encoded(ptBronze, low);
+  const std::string bronze = PasswordOf(ptBronze, low);
 
   const CliResult result = RunWith({"decode", "--base", base_file, "-o", "-", bronze});
   ASSERT_EQ(result.status, 0) << result.err;
@@ -128,7 +124,7 @@ std::string Swapped(std::string text, std::size_t a, std::size_t b) {
 
 TEST_F(CliTest, RejectedTextGivesTheDecoderMessageAndWritesNothing) {
   const std::string gold(kDefaultPasswords[kDefaultMiddle]);
-  const std::string silver = Encoded(ptSilver, MakeDefaultParty(kDefaultMiddle));
+  const std::string silver = PasswordOf(ptSilver, MakeDefaultParty(kDefaultMiddle));
   // Two different characters in one row: the row check still holds.
   std::size_t b = 1;
   while (gold[b] == gold[0]) ++b;

@@ -10,20 +10,17 @@
 #include "codec/PasswordRepair.h"
 #include "codec/VelmaraData.h"
 #include "tests/cli/CliTestSupport.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara::testing {
 namespace {
 
 std::string Encoded(TPasswordType type, DefaultParty which = kDefaultMiddle) {
-  const TPasswordData party = MakeDefaultParty(which);
-  TVelmaraPasswordEncoder encoder;
-  return encoder.MakePassword(type, &party);
+  return PasswordOf(type, MakeDefaultParty(which));
 }
 
-// The character `delta` tiles on from the one at `at`.
 std::string Changed(std::string text, std::size_t at, int delta = 5) {
-  text[at] = TileToChar((CharToTile(static_cast<unsigned char>(text[at])) + delta) & 63);
-  return text;
+  return ShiftedCharacter(std::move(text), at, delta);
 }
 
 std::vector<std::string> Lines(const std::string& out) {

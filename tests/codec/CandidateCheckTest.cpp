@@ -8,16 +8,12 @@
 #include "codec/Password.h"
 #include "codec/PasswordTiles.h"
 #include "tests/codec/PasswordTestSupport.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara {
 namespace {
 
-std::vector<std::uint8_t> Values(const std::string& password) {
-  std::vector<std::uint8_t> values;
-  for (std::size_t i = 0; i < password.size(); ++i)
-    values.push_back(RemovePositionOffset(CharToTile(static_cast<unsigned char>(password[i])), i));
-  return values;
-}
+using testing::TileValues;
 
 TEST(CandidateCheck, AgreesWithTheWholeComputation) {
   TVelmaraPasswordEncoder encoder;
@@ -26,7 +22,7 @@ TEST(CandidateCheck, AgreesWithTheWholeComputation) {
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
       SCOPED_TRACE(std::to_string(type) + "/" + std::to_string(seed));
       TPasswordData party = testing::RandomRecord(seed);
-      const std::vector<std::uint8_t> good = Values(encoder.MakePassword(type, &party));
+      const std::vector<std::uint8_t> good = TileValues(encoder.MakePassword(type, &party));
       const std::size_t length = good.size();
 
       // A base one to three tiles away from the password, the last tiles

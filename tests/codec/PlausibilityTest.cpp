@@ -7,16 +7,12 @@
 #include "codec/PasswordTiles.h"
 #include "codec/Plausibility.h"
 #include "tests/codec/PasswordTestSupport.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara {
 namespace {
 
-std::vector<std::uint8_t> Values(const std::string& password) {
-  std::vector<std::uint8_t> values;
-  for (std::size_t i = 0; i < password.size(); ++i)
-    values.push_back(RemovePositionOffset(CharToTile(static_cast<unsigned char>(password[i])), i));
-  return values;
-}
+using testing::TileValues;
 
 TEST(Plausibility, ThePartiesTheWindowCanMakeAndNoOthers) {
   const struct {
@@ -38,12 +34,14 @@ TEST(Plausibility, ThePartiesTheWindowCanMakeAndNoOthers) {
     SCOPED_TRACE(c.name);
     TPasswordData party = testing::PlausibleRecord(8);
     c.edit(party);
-    EXPECT_EQ(IsPlausiblePassword(ptGold, Values(encoder.MakePassword(ptGold, &party)).data()),
+    EXPECT_EQ(IsPlausiblePassword(ptGold, TileValues(encoder.MakePassword(ptGold, &party)).data()),
               c.gold);
-    EXPECT_EQ(IsPlausiblePassword(ptSilver, Values(encoder.MakePassword(ptSilver, &party)).data()),
-              c.silver);
-    EXPECT_EQ(IsPlausiblePassword(ptBronze, Values(encoder.MakePassword(ptBronze, &party)).data()),
-              c.bronze);
+    EXPECT_EQ(
+        IsPlausiblePassword(ptSilver, TileValues(encoder.MakePassword(ptSilver, &party)).data()),
+        c.silver);
+    EXPECT_EQ(
+        IsPlausiblePassword(ptBronze, TileValues(encoder.MakePassword(ptBronze, &party)).data()),
+        c.bronze);
   }
 }
 
@@ -56,14 +54,14 @@ TEST(Plausibility, BitsTheEncoderNeverSetsAreNotPlausible) {
   party.Characters[0].Level = 50;
   for (std::uint16_t& word : party.Characters[0].Items) word = MakeItemWord(1);  // no stackables
   const std::string silver = encoder.MakePassword(ptSilver, &party);
-  std::vector<std::uint8_t> values = Values(silver);
+  std::vector<std::uint8_t> values = TileValues(silver);
   values.back() ^= 1;  // padding: the decoder accepts this text as well
   EXPECT_FALSE(IsPlausiblePassword(ptSilver, values.data()));
 
   // Gold data tiles to flip one bit at a time: tile t holds bits 6t .. 6t + 5.
   const std::string gold = encoder.MakePassword(ptGold, &party);
   auto flipped = [&](std::size_t byte, int bitFromTop) {
-    std::vector<std::uint8_t> v = Values(gold);
+    std::vector<std::uint8_t> v = TileValues(gold);
     const std::size_t bit = byte * 8 + static_cast<std::size_t>(bitFromTop);
     const std::size_t tile = bit / kTileBits;
     const std::size_t position = tile + tile / kRowDataTiles;
@@ -71,7 +69,7 @@ TEST(Plausibility, BitsTheEncoderNeverSetsAreNotPlausible) {
     return v;
   };
   // The scrambling byte is the check value's, so a data byte's bit flips alone.
-  EXPECT_TRUE(IsPlausiblePassword(ptGold, Values(gold).data()));
+  EXPECT_TRUE(IsPlausiblePassword(ptGold, TileValues(gold).data()));
   EXPECT_FALSE(IsPlausiblePassword(ptGold, flipped(kGoldUnusedByte, 7).data()));
   EXPECT_FALSE(IsPlausiblePassword(ptGold, flipped(kGoldUnusedTailByte + 2, 0).data()));
   EXPECT_FALSE(IsPlausiblePassword(ptGold, flipped(kSideQuestByte, 0).data()));

@@ -15,6 +15,7 @@
 #include "codec/PasswordTiles.h"
 #include "codec/Utf8.h"
 #include "tests/codec/PasswordTestSupport.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara {
 namespace {
@@ -133,9 +134,7 @@ struct Text {
     return text;
   }
   std::string Changed(std::string text, std::size_t at) {
-    const auto delta = static_cast<std::uint8_t>(1 + Pick(63));
-    text[at] = TileToChar((CharToTile(static_cast<unsigned char>(text[at])) + delta) & 63);
-    return text;
+    return testing::ShiftedCharacter(std::move(text), at, static_cast<int>(1 + Pick(63)));
   }
   std::size_t SwapPosition(const std::string& text) {
     for (;;) {

@@ -34,12 +34,6 @@ const char* const kCharacters[] = {"Isaac", "Garet", "Ivan", "Mia"};
 class DataControlsTest : public MainWindowTest {
   Q_OBJECT
 
-  // Shows a record as a loader would: into the record, then the controls.
-  void load(const TPasswordData& data) {
-    ui.window->Data = data;
-    ui.window->DataToControls();
-  }
-
  private slots:
   void statisticClamps_data() {
     QTest::addColumn<int>("character");
@@ -164,7 +158,7 @@ class DataControlsTest : public MainWindowTest {
       for (std::uint32_t& word : character.Djinn) word = 0;
     data.Characters[1].Djinn[0] = 1u << 0;  // Garet holds Flint (Venus)
     data.Characters[3].Djinn[2] = 1u << 4;  // Mia holds Ember (Mars)
-    load(data);
+    ui.load(data);
 
     QListWidget* venus = ui.list(QStringLiteral("clbVenus"));
     QListWidget* mars = ui.list(QStringLiteral("clbMars"));
@@ -185,7 +179,7 @@ class DataControlsTest : public MainWindowTest {
     TPasswordData data = ui.window->Data;
     for (TCharacterRecord& character : data.Characters)
       for (std::uint32_t& word : character.Djinn) word = 0;
-    load(data);
+    ui.load(data);
 
     ui.click(QStringLiteral("btnDjinn"));
     for (const char* name : {"clbVenus", "clbMercury", "clbMars", "clbJupiter"}) {
@@ -228,7 +222,7 @@ class DataControlsTest : public MainWindowTest {
     const auto others = static_cast<std::uint8_t>(neighbours & ~(1 << bit));
     TPasswordData data = ui.window->Data;
     RecordByte(data, byte) = others;
-    load(data);
+    ui.load(data);
     QListWidget* list = ui.list(QStringLiteral("clbSidequest"));
     QCOMPARE(list->item(quest)->text(), QStringLiteral("事件 #%1").arg(quest + 1));
     QVERIFY(!MainWindowHarness::isChecked(list, quest));

@@ -63,7 +63,7 @@ struct CommandCase {
   std::optional<std::uint16_t> item;  // item clicked in the item list, if any
   const char* button = "";
   Slots after;      // slot words afterwards
-  QString message;  // information box, empty for none
+  QString message = {};  // information box, empty for none
   int selectedAfter = 0;
   Type type = Type::Gold;
   QString character = QStringLiteral("Isaac");
@@ -288,223 +288,266 @@ class InventoryDialogTest : public QObject {
 
     // Add
     QTest::newRow("Add stackable already held is refused for that character")
-        << CommandCase{Inventory({kLongSword, Herbs(3)}),
-                       0,
-                       kHerb,
-                       "btnAdd",
-                       Inventory({kLongSword, Herbs(3)}),
-                       QStringLiteral("Garet already has some of these."),
-                       0,
-                       Type::Gold,
-                       QStringLiteral("Garet")};
+        << CommandCase{.before = Inventory({kLongSword, Herbs(3)}),
+                       .slot = 0,
+                       .item = kHerb,
+                       .button = "btnAdd",
+                       .after = Inventory({kLongSword, Herbs(3)}),
+                       .message = QStringLiteral("Garet already has some of these."),
+                       .selectedAfter = 0,
+                       .type = Type::Gold,
+                       .character = QStringLiteral("Garet")};
     QTest::newRow("Add second non-stackable is allowed")
-        << CommandCase{Inventory({kLongSword}),
-                       0,
-                       kLongSword,
-                       "btnAdd",
-                       Inventory({kLongSword, kLongSword}),
-                       {},
-                       0};
+        << CommandCase{.before = Inventory({kLongSword}),
+                       .slot = 0,
+                       .item = kLongSword,
+                       .button = "btnAdd",
+                       .after = Inventory({kLongSword, kLongSword}),
+                       .selectedAfter = 0};
     QTest::newRow("Add fills the first empty slot, selection stays")
-        << CommandCase{Inventory({kLongSword, 0, kNut}),     2,  kHerb, "btnAdd",
-                       Inventory({kLongSword, kHerb, kNut}), {}, 2};
-    QTest::newRow("Add to a full list") << CommandCase{
-        full, 3, kNut, "btnAdd", full, QStringLiteral("No more room to add items."), 3};
-    QTest::newRow("Add Silver special item") << CommandCase{Inventory({kLiftingGem}),
-                                                            0,
-                                                            kOrbOfForce,
-                                                            "btnAdd",
-                                                            Inventory({kLiftingGem, kOrbOfForce}),
-                                                            {},
-                                                            0,
-                                                            Type::Silver};
-    QTest::newRow("Add without a chosen item") << CommandCase{Inventory({kLongSword}),
-                                                              1,
-                                                              std::nullopt,
-                                                              "btnAdd",
-                                                              Inventory({kLongSword}),
-                                                              QStringLiteral("No item selected."),
-                                                              1,
-                                                              Type::Silver};
+        << CommandCase{.before = Inventory({kLongSword, 0, kNut}),
+                       .slot = 2,
+                       .item = kHerb,
+                       .button = "btnAdd",
+                       .after = Inventory({kLongSword, kHerb, kNut}),
+                       .selectedAfter = 2};
+    QTest::newRow("Add to a full list")
+        << CommandCase{.before = full,
+                       .slot = 3,
+                       .item = kNut,
+                       .button = "btnAdd",
+                       .after = full,
+                       .message = QStringLiteral("No more room to add items."),
+                       .selectedAfter = 3};
+    QTest::newRow("Add Silver special item")
+        << CommandCase{.before = Inventory({kLiftingGem}),
+                       .slot = 0,
+                       .item = kOrbOfForce,
+                       .button = "btnAdd",
+                       .after = Inventory({kLiftingGem, kOrbOfForce}),
+                       .selectedAfter = 0,
+                       .type = Type::Silver};
+    QTest::newRow("Add without a chosen item")
+        << CommandCase{.before = Inventory({kLongSword}),
+                       .slot = 1,
+                       .item = std::nullopt,
+                       .button = "btnAdd",
+                       .after = Inventory({kLongSword}),
+                       .message = QStringLiteral("No item selected."),
+                       .selectedAfter = 1,
+                       .type = Type::Silver};
 
     // Insert
     QTest::newRow("Insert second Herb is allowed and shifts down")
-        << CommandCase{Inventory({Herbs(3), kLongSword, kNut}),        1,  kHerb, "btnInsert",
-                       Inventory({Herbs(3), kHerb, kLongSword, kNut}), {}, 1};
+        << CommandCase{.before = Inventory({Herbs(3), kLongSword, kNut}),
+                       .slot = 1,
+                       .item = kHerb,
+                       .button = "btnInsert",
+                       .after = Inventory({Herbs(3), kHerb, kLongSword, kNut}),
+                       .selectedAfter = 1};
     QTest::newRow("Insert with occupied last slot")
-        << CommandCase{[] {
-                         Slots s = Inventory({kLongSword});
-                         s.back() = kNut;
-                         return s;
-                       }(),
-                       0,
-                       kHerb,
-                       "btnInsert",
-                       [] {
-                         Slots s = Inventory({kLongSword});
-                         s.back() = kNut;
-                         return s;
-                       }(),
-                       QStringLiteral("No room to insert a new item."),
-                       0};
+        << CommandCase{.before =
+                           [] {
+                             Slots s = Inventory({kLongSword});
+                             s.back() = kNut;
+                             return s;
+                           }(),
+                       .slot = 0,
+                       .item = kHerb,
+                       .button = "btnInsert",
+                       .after =
+                           [] {
+                             Slots s = Inventory({kLongSword});
+                             s.back() = kNut;
+                             return s;
+                           }(),
+                       .message = QStringLiteral("No room to insert a new item."),
+                       .selectedAfter = 0};
     QTest::newRow("Insert with only quantity bits in last slot")
-        << CommandCase{[] {
-                         Slots s = Inventory({kLongSword});
-                         s.back() = 0x0800;
-                         return s;
-                       }(),
-                       0,
-                       kHerb,
-                       "btnInsert",
-                       [] {
-                         Slots s = Inventory({kLongSword});
-                         s.back() = 0x0800;
-                         return s;
-                       }(),
-                       QStringLiteral("No room to insert a new item."),
-                       0};
+        << CommandCase{.before =
+                           [] {
+                             Slots s = Inventory({kLongSword});
+                             s.back() = 0x0800;
+                             return s;
+                           }(),
+                       .slot = 0,
+                       .item = kHerb,
+                       .button = "btnInsert",
+                       .after =
+                           [] {
+                             Slots s = Inventory({kLongSword});
+                             s.back() = 0x0800;
+                             return s;
+                           }(),
+                       .message = QStringLiteral("No room to insert a new item."),
+                       .selectedAfter = 0};
     QTest::newRow("Insert without a chosen item")
-        << CommandCase{Inventory({kLongSword}),
-                       0,
-                       std::nullopt,
-                       "btnInsert",
-                       Inventory({kLongSword}),
-                       QStringLiteral("No item selected to insert."),
-                       0,
-                       Type::Bronze};
+        << CommandCase{.before = Inventory({kLongSword}),
+                       .slot = 0,
+                       .item = std::nullopt,
+                       .button = "btnInsert",
+                       .after = Inventory({kLongSword}),
+                       .message = QStringLiteral("No item selected to insert."),
+                       .selectedAfter = 0,
+                       .type = Type::Bronze};
 
     // Replace
     QTest::newRow("Replace Herb*5 by Nut keeps the quantity")
-        << CommandCase{Inventory({kLongSword, Herbs(5)}),
-                       1,
-                       kNut,
-                       "btnReplace",
-                       Inventory({kLongSword, MakeItemWord(kNut, 5)}),
-                       {},
-                       1};
+        << CommandCase{.before = Inventory({kLongSword, Herbs(5)}),
+                       .slot = 1,
+                       .item = kNut,
+                       .button = "btnReplace",
+                       .after = Inventory({kLongSword, MakeItemWord(kNut, 5)}),
+                       .selectedAfter = 1};
     QTest::newRow("Replace Herb*5 by Long Sword drops the quantity")
-        << CommandCase{Inventory({kLongSword, Herbs(5)}),   1,  kLongSword, "btnReplace",
-                       Inventory({kLongSword, kLongSword}), {}, 1};
+        << CommandCase{.before = Inventory({kLongSword, Herbs(5)}),
+                       .slot = 1,
+                       .item = kLongSword,
+                       .button = "btnReplace",
+                       .after = Inventory({kLongSword, kLongSword}),
+                       .selectedAfter = 1};
     QTest::newRow("Replace Herb*5 by Herb is a duplicate")
-        << CommandCase{Inventory({Herbs(5)}),
-                       0,
-                       kHerb,
-                       "btnReplace",
-                       Inventory({Herbs(5)}),
-                       QStringLiteral("Isaac already has some of these."),
-                       0};
-    QTest::newRow("Replace by the empty row empties the slot") << CommandCase{
-        Inventory({kLongSword, Herbs(5)}), 1, 0, "btnReplace", Inventory({kLongSword}), {}, 1};
+        << CommandCase{.before = Inventory({Herbs(5)}),
+                       .slot = 0,
+                       .item = kHerb,
+                       .button = "btnReplace",
+                       .after = Inventory({Herbs(5)}),
+                       .message = QStringLiteral("Isaac already has some of these."),
+                       .selectedAfter = 0};
+    QTest::newRow("Replace by the empty row empties the slot")
+        << CommandCase{.before = Inventory({kLongSword, Herbs(5)}),
+                       .slot = 1,
+                       .item = 0,
+                       .button = "btnReplace",
+                       .after = Inventory({kLongSword}),
+                       .selectedAfter = 1};
     QTest::newRow("Replace clears the unused bits 9 and 10")
-        << CommandCase{Inventory({static_cast<std::uint16_t>(Herbs(2) | 0x0600)}),
-                       0,
-                       kNut,
-                       "btnReplace",
-                       Inventory({MakeItemWord(kNut, 2)}),
-                       {},
-                       0};
+        << CommandCase{.before = Inventory({static_cast<std::uint16_t>(Herbs(2) | 0x0600)}),
+                       .slot = 0,
+                       .item = kNut,
+                       .button = "btnReplace",
+                       .after = Inventory({MakeItemWord(kNut, 2)}),
+                       .selectedAfter = 0};
     QTest::newRow("Replace Silver gives quantity 1")
-        << CommandCase{Inventory({kLongSword, Herbs(5)}), 1,  kHaltGem, "btnReplace",
-                       Inventory({kLongSword, kHaltGem}), {}, 1,        Type::Silver};
+        << CommandCase{.before = Inventory({kLongSword, Herbs(5)}),
+                       .slot = 1,
+                       .item = kHaltGem,
+                       .button = "btnReplace",
+                       .after = Inventory({kLongSword, kHaltGem}),
+                       .selectedAfter = 1,
+                       .type = Type::Silver};
     QTest::newRow("Replace without a chosen item")
-        << CommandCase{Inventory({kLongSword}),
-                       0,
-                       std::nullopt,
-                       "btnReplace",
-                       Inventory({kLongSword}),
-                       QStringLiteral("No item selected."),
-                       0,
-                       Type::Silver};
+        << CommandCase{.before = Inventory({kLongSword}),
+                       .slot = 0,
+                       .item = std::nullopt,
+                       .button = "btnReplace",
+                       .after = Inventory({kLongSword}),
+                       .message = QStringLiteral("No item selected."),
+                       .selectedAfter = 0,
+                       .type = Type::Silver};
 
     // Remove
     QTest::newRow("Remove row 0 of a full list shifts all up")
-        << CommandCase{full,
-                       0,
-                       std::nullopt,
-                       "btnRemove",
-                       [&] {
-                         Slots s(full.begin() + 1, full.end());
-                         s.push_back(0);
-                         return s;
-                       }(),
-                       {},
-                       0};
-    QTest::newRow("Remove the last row empties it") << CommandCase{full,
-                                                                   14,
-                                                                   std::nullopt,
-                                                                   "btnRemove",
-                                                                   [&] {
-                                                                     Slots s = full;
-                                                                     s.back() = 0;
-                                                                     return s;
-                                                                   }(),
-                                                                   {},
-                                                                   14};
+        << CommandCase{.before = full,
+                       .slot = 0,
+                       .item = std::nullopt,
+                       .button = "btnRemove",
+                       .after =
+                           [&] {
+                             Slots s(full.begin() + 1, full.end());
+                             s.push_back(0);
+                             return s;
+                           }(),
+                       .selectedAfter = 0};
+    QTest::newRow("Remove the last row empties it") << CommandCase{.before = full,
+                                                                   .slot = 14,
+                                                                   .item = std::nullopt,
+                                                                   .button = "btnRemove",
+                                                                   .after =
+                                                                       [&] {
+                                                                         Slots s = full;
+                                                                         s.back() = 0;
+                                                                         return s;
+                                                                       }(),
+                                                                   .selectedAfter = 14};
 
     // Quantity without a prompt
     QTest::newRow("Quantity on Long Sword")
-        << CommandCase{Inventory({kLongSword}),
-                       0,
-                       std::nullopt,
-                       "btnQuantity",
-                       Inventory({kLongSword}),
-                       QStringLiteral("That item only supports a quantity of 1."),
-                       0};
+        << CommandCase{.before = Inventory({kLongSword}),
+                       .slot = 0,
+                       .item = std::nullopt,
+                       .button = "btnQuantity",
+                       .after = Inventory({kLongSword}),
+                       .message = QStringLiteral("That item only supports a quantity of 1."),
+                       .selectedAfter = 0};
     QTest::newRow("Quantity on an empty slot")
-        << CommandCase{Inventory({kLongSword}),
-                       3,
-                       std::nullopt,
-                       "btnQuantity",
-                       Inventory({kLongSword}),
-                       QStringLiteral("That item only supports a quantity of 1."),
-                       3};
+        << CommandCase{.before = Inventory({kLongSword}),
+                       .slot = 3,
+                       .item = std::nullopt,
+                       .button = "btnQuantity",
+                       .after = Inventory({kLongSword}),
+                       .message = QStringLiteral("That item only supports a quantity of 1."),
+                       .selectedAfter = 3};
 
     // Moves
     const Slots abcde = Inventory({kLongSword, kHerb, kNut, kOrbOfForce, kLiftingGem, kHaltGem});
-    QTest::newRow("Up on the first slot does nothing")
-        << CommandCase{abcde, 0, std::nullopt, "btnUp", abcde, {}, 0};
-    QTest::newRow("Up moves the item and the selection")
-        << CommandCase{abcde,
-                       3,
-                       std::nullopt,
-                       "btnUp",
-                       Inventory({kLongSword, kHerb, kOrbOfForce, kNut, kLiftingGem, kHaltGem}),
-                       {},
-                       2};
-    QTest::newRow("Down on the last slot does nothing")
-        << CommandCase{full, 14, std::nullopt, "btnDown", full, {}, 14};
-    QTest::newRow("Down moves the item and the selection")
-        << CommandCase{abcde,
-                       3,
-                       std::nullopt,
-                       "btnDown",
-                       Inventory({kLongSword, kHerb, kNut, kLiftingGem, kOrbOfForce, kHaltGem}),
-                       {},
-                       4};
-    QTest::newRow("Top on row 4 leaves the selection on row 4")
-        << CommandCase{abcde,
-                       4,
-                       std::nullopt,
-                       "btnTop",
-                       Inventory({kLiftingGem, kLongSword, kHerb, kNut, kOrbOfForce, kHaltGem}),
-                       {},
-                       4};
-    QTest::newRow("Top on the first slot does nothing")
-        << CommandCase{abcde, 0, std::nullopt, "btnTop", abcde, {}, 0};
+    QTest::newRow("Up on the first slot does nothing") << CommandCase{.before = abcde,
+                                                                      .slot = 0,
+                                                                      .item = std::nullopt,
+                                                                      .button = "btnUp",
+                                                                      .after = abcde,
+                                                                      .selectedAfter = 0};
+    QTest::newRow("Up moves the item and the selection") << CommandCase{
+        .before = abcde,
+        .slot = 3,
+        .item = std::nullopt,
+        .button = "btnUp",
+        .after = Inventory({kLongSword, kHerb, kOrbOfForce, kNut, kLiftingGem, kHaltGem}),
+        .selectedAfter = 2};
+    QTest::newRow("Down on the last slot does nothing") << CommandCase{.before = full,
+                                                                       .slot = 14,
+                                                                       .item = std::nullopt,
+                                                                       .button = "btnDown",
+                                                                       .after = full,
+                                                                       .selectedAfter = 14};
+    QTest::newRow("Down moves the item and the selection") << CommandCase{
+        .before = abcde,
+        .slot = 3,
+        .item = std::nullopt,
+        .button = "btnDown",
+        .after = Inventory({kLongSword, kHerb, kNut, kLiftingGem, kOrbOfForce, kHaltGem}),
+        .selectedAfter = 4};
+    QTest::newRow("Top on row 4 leaves the selection on row 4") << CommandCase{
+        .before = abcde,
+        .slot = 4,
+        .item = std::nullopt,
+        .button = "btnTop",
+        .after = Inventory({kLiftingGem, kLongSword, kHerb, kNut, kOrbOfForce, kHaltGem}),
+        .selectedAfter = 4};
+    QTest::newRow("Top on the first slot does nothing") << CommandCase{.before = abcde,
+                                                                       .slot = 0,
+                                                                       .item = std::nullopt,
+                                                                       .button = "btnTop",
+                                                                       .after = abcde,
+                                                                       .selectedAfter = 0};
     QTest::newRow("Bottom on row 4 moves behind the empty slots")
-        << CommandCase{abcde,
-                       4,
-                       std::nullopt,
-                       "btnBottom",
-                       [] {
-                         Slots s = Inventory({kLongSword, kHerb, kNut, kOrbOfForce, kHaltGem});
-                         s.back() = kLiftingGem;
-                         return s;
-                       }(),
-                       {},
-                       4};
-    QTest::newRow("Bottom on the last slot does nothing")
-        << CommandCase{full, 14, std::nullopt, "btnBottom", full, {}, 14};
+        << CommandCase{.before = abcde,
+                       .slot = 4,
+                       .item = std::nullopt,
+                       .button = "btnBottom",
+                       .after =
+                           [] {
+                             Slots s = Inventory({kLongSword, kHerb, kNut, kOrbOfForce, kHaltGem});
+                             s.back() = kLiftingGem;
+                             return s;
+                           }(),
+                       .selectedAfter = 4};
+    QTest::newRow("Bottom on the last slot does nothing") << CommandCase{.before = full,
+                                                                         .slot = 14,
+                                                                         .item = std::nullopt,
+                                                                         .button = "btnBottom",
+                                                                         .after = full,
+                                                                         .selectedAfter = 14};
   }
 
   void command() {

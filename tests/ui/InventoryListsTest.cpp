@@ -58,10 +58,6 @@ struct EditorOpening : QObject {
 class InventoryListsTest : public MainWindowTest {
   Q_OBJECT
 
-  void load(const TPasswordData& data) {
-    ui.window->Data = data;
-    ui.window->DataToControls();
-  }
   QListWidget* list(int character) const { return ui.list(QString::fromLatin1(kLists[character])); }
   std::uint16_t word(int character, int row) const {
     return RowItemWord(list(character)->item(row));
@@ -85,7 +81,7 @@ class InventoryListsTest : public MainWindowTest {
     ui.click(QStringLiteral("rbSilver"));  // no story items added
     TPasswordData data = ui.window->Data;
     data.Characters[2].Items[9] = static_cast<std::uint16_t>(slotWord);
-    load(data);
+    ui.load(data);
     for (int c = 0; c < 4; ++c) QCOMPARE(list(c)->count(), 15);
     QCOMPARE(list(2)->item(9)->text(), text);
     QCOMPARE(int(word(2, 9)), slotWord);
@@ -111,7 +107,7 @@ class InventoryListsTest : public MainWindowTest {
     TPasswordData data = WithoutStoryItems(ui.window->Data);
     for (std::uint16_t& slot : data.Characters[0].Items) slot = 1;  // Long Sword
     for (int j = 0; j < 15; ++j) data.Characters[1].Items[j] = (j < 5 || j == 6) ? 2 : 0;
-    load(data);
+    ui.load(data);
 
     const std::uint16_t row5 = added ? kMarsStar : 0;
     const std::uint16_t row7 = added ? kBlackOrb : 0;
@@ -133,7 +129,7 @@ class InventoryListsTest : public MainWindowTest {
   void onlyTheMissingStoryItemIsAdded() {
     TPasswordData data = WithoutStoryItems(ui.window->Data);
     data.Characters[3].Items[14] = kBlackOrb;
-    load(data);
+    ui.load(data);
     ui.refresh();
     QCOMPARE(CountHolding(ui.window->Data, kMarsStar), 1);
     QCOMPARE(CountHolding(ui.window->Data, kBlackOrb), 1);
@@ -144,7 +140,7 @@ class InventoryListsTest : public MainWindowTest {
     TPasswordData data = ui.window->Data;
     for (TCharacterRecord& character : data.Characters)
       for (std::uint16_t& slot : character.Items) slot = kHerb;
-    load(data);
+    ui.load(data);
     ui.refresh();
     QCOMPARE(CountHolding(ui.window->Data, kHerb), 60);
     QVERIFY(ui.platform.boxes.empty());

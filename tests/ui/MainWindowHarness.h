@@ -20,6 +20,7 @@
 
 #include "codec/Password.h"
 #include "codec/VelmaraData.h"
+#include "tests/common/PasswordSupport.h"
 #include "tests/ui/ScriptedPlatform.h"
 #include "ui/main.h"
 
@@ -42,6 +43,12 @@ class MainWindowHarness {
   }
 
   void close() { window.reset(); }
+
+  // Shows a record as a loader would: into the record, then the controls.
+  void load(const TPasswordData& data) const {
+    window->Data = data;
+    window->DataToControls();
+  }
 
   template <typename T = QWidget>
   T* find(const QString& name) const {
@@ -162,8 +169,7 @@ inline TPasswordData Decoded(TPasswordType type, std::string_view password) {
 }
 
 inline QString Encoded(TPasswordType type, const TPasswordData& data) {
-  TVelmaraPasswordEncoder encoder;
-  return QString::fromStdString(encoder.MakePassword(type, &data));
+  return QString::fromStdString(PasswordOf(type, data));
 }
 
 inline QByteArray Bytes(const TPasswordData& data) {
