@@ -109,9 +109,10 @@ void TdlgInventory::LayOutControls() {
   int textWidth = 0;
   for (const ItemName& item : itemNames_)
     textWidth = std::max(textWidth, metrics.horizontalAdvance(QString::fromStdString(
-                                                              SlotTextWithQuantity(item.name, kMaxQuantity))));
-  const int listWidth = std::max(kInventoryListWidth, textWidth + 4 + 2 * lbCharacter->frameWidth() +
-                                                 style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+                                        SlotTextWithQuantity(item.name, kMaxQuantity))));
+  const int listWidth =
+      std::max(kInventoryListWidth, textWidth + 4 + 2 * lbCharacter->frameWidth() +
+                                        style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
   auto* characterCaption = new QHBoxLayout;
   characterCaption->setSpacing(8);

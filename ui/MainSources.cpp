@@ -13,12 +13,12 @@
 #include "core/PartyRules.h"
 #include "sources/PasswordText.h"
 #include "sources/SaveFile.h"
+#include "ui/ItemRoles.h"
 #include "ui/MainTables.h"
 #include "ui/MainTexts.h"
 #include "ui/PasswordCheck.h"
 #include "ui/Platform.h"
 #include "ui/SourceList.h"
-#include "ui/ItemRoles.h"
 #include "ui/main.h"
 
 namespace velmara {

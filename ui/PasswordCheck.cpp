@@ -20,8 +20,8 @@
 #include "core/RepairWording.h"
 #include "ui/DialogKeys.h"
 #include "ui/Fonts.h"
-#include "ui/PasswordEntry.h"
 #include "ui/ItemRoles.h"
+#include "ui/PasswordEntry.h"
 #include "ui/RepairTexts.h"
 
 namespace velmara {

@@ -16,7 +16,7 @@ namespace {
 
 // Boxes without a title of their own (plain messages, unhandled errors)
 // carry the application's title, as the desktop's default boxes do.
-QString ApplicationTitle() {
+QString DefaultBoxTitle() {
   return QApplication::applicationDisplayName();
 }
 
@@ -53,12 +53,12 @@ void QtPlatform::warning(QWidget* parent, const QString& title, const QString& t
 }
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, DefaultBoxTitle(), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
 void QtPlatform::error(QWidget* parent, const QString& text) {
-  QMessageBox::critical(parent, ApplicationTitle(), text);
+  QMessageBox::critical(parent, DefaultBoxTitle(), text);
 }
 
 bool QtPlatform::confirm(QWidget* parent, const QString& text) {

@@ -6,7 +6,6 @@
 
 namespace velmara {
 
-inline constexpr char kProjectName[] = "Velmara Password Generator project";
 // Follows a window or application title.
 inline constexpr char kProjectByLine[] = " - Velmara Password Generator project";
 // The project's own page; the about box shows it and opens it.

@@ -231,12 +231,14 @@ class TfmMain : public QMainWindow {
   void ControlsToItems();
   int InventoryOwner(QObject* Sender) const;
 
-  // Source list (MainSources.cpp).
+  // Password pages (MainPassword.cpp).
+  void RebuildPageList(int pages);
+
+  // Source list and password type (MainSources.cpp).
   void AddSourceEntry(const QString& text, std::int32_t tag);
   void MarkSourceList(const QString& text);
   void ResetSourceListFont();
   void SelectType(TPasswordType type);
-  void RebuildPageList(int pages);
   void UpdateGroupCaptions();
 
   Platform& platform_;
