@@ -62,7 +62,7 @@ struct CommandCase {
   int slot = 0;                       // slot clicked before the command
   std::optional<std::uint16_t> item;  // item clicked in the item list, if any
   const char* button = "";
-  Slots after;      // slot words afterwards
+  Slots after;           // slot words afterwards
   QString message = {};  // information box, empty for none
   int selectedAfter = 0;
   Type type = Type::Gold;
