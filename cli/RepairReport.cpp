@@ -4,22 +4,6 @@
 
 namespace velmara {
 
-namespace {
-
-const char* TypeName(TPasswordType type) {
-  switch (type) {
-    case ptGold:
-      return "Gold";
-    case ptSilver:
-      return "Silver";
-    case ptBronze:
-      return "Bronze";
-  }
-  return "?";
-}
-
-}  // namespace
-
 std::string RepairCandidatesText(const RepairResult& result) {
   std::string text;
   for (const RepairCandidate& candidate : result.candidates) text += candidate.password + '\n';
@@ -46,7 +30,7 @@ nlohmann::ordered_json RepairCandidatesJson(const RepairResult& result) {
 
 std::string RepairFailureReason(const RepairResult& result, TPasswordType type,
                                 std::size_t characters) {
-  const std::string name = TypeName(type);
+  const std::string name = PasswordTypeName(type);
   if (result.outcome == RepairOutcome::WrongLength)
     return "velmara-pw: " + std::to_string(characters) + " characters cannot be a " + name +
            " password with one character missing or too many (it has " +

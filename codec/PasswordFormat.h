@@ -27,12 +27,13 @@ constexpr int kTileBits = 6;
 struct PasswordTypeInfo {
   std::size_t dataBytes;   // packed data before the check value
   std::size_t characters;  // tiles and characters, row checks included
+  const char* name;        // in messages and test names
 };
 
 constexpr PasswordTypeInfo kPasswordTypeInfo[] = {
-    {173, 260},  // ptGold
-    {39, 61},    // ptSilver
-    {9, 16},     // ptBronze
+    {173, 260, "Gold"},  // ptGold
+    {39, 61, "Silver"},  // ptSilver
+    {9, 16, "Bronze"},   // ptBronze
 };
 
 constexpr std::size_t DataBytes(TPasswordType type) {
@@ -40,6 +41,9 @@ constexpr std::size_t DataBytes(TPasswordType type) {
 }
 constexpr std::size_t PasswordLength(TPasswordType type) {
   return kPasswordTypeInfo[type].characters;
+}
+constexpr const char* PasswordTypeName(TPasswordType type) {
+  return kPasswordTypeInfo[type].name;
 }
 
 // Header, all types.

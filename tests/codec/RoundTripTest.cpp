@@ -101,8 +101,7 @@ TEST_P(RoundTrip, ClampedValuesComeBackClamped) {
 }
 
 std::string TypeName(const ::testing::TestParamInfo<TPasswordType>& info) {
-  static const char* const kNames[] = {"Gold", "Silver", "Bronze"};
-  return kNames[info.param];
+  return PasswordTypeName(info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTypes, RoundTrip, ::testing::Values(ptGold, ptSilver, ptBronze),

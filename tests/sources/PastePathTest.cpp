@@ -52,7 +52,7 @@ TEST_P(CopyPasteTest, CopiedPasswordPastesBackAsTheSameTypeAndParty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, CopyPasteTest, ::testing::Values(ptGold, ptSilver, ptBronze),
-                         test::PasswordTypeName);
+                         test::TypeParamName);
 
 TEST(PastedTextTest, BlanksThatAreNotCleanedEndAsAWrongLengthOrADecoderError) {
   const TPasswordData party = MakeDefaultParty(kDefaultLow);

@@ -98,16 +98,8 @@ std::vector<std::uint8_t> MakeBlock(const BlockFields& fields) {
   return block;
 }
 
-std::string PasswordTypeName(const ::testing::TestParamInfo<TPasswordType>& info) {
-  switch (info.param) {
-    case ptGold:
-      return "Gold";
-    case ptSilver:
-      return "Silver";
-    case ptBronze:
-      return "Bronze";
-  }
-  return "Unknown";
+std::string TypeParamName(const ::testing::TestParamInfo<TPasswordType>& info) {
+  return PasswordTypeName(info.param);
 }
 
 void PutBlock(std::vector<std::uint8_t>& image, std::size_t index, const BlockFields& fields) {

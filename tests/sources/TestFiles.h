@@ -71,7 +71,7 @@ std::vector<std::uint8_t> MakeBlock(const BlockFields& fields);
 void PutBlock(std::vector<std::uint8_t>& image, std::size_t index, const BlockFields& fields);
 
 // "Gold", "Silver" or "Bronze", for the names of parameterised tests.
-std::string PasswordTypeName(const ::testing::TestParamInfo<TPasswordType>& info);
+std::string TypeParamName(const ::testing::TestParamInfo<TPasswordType>& info);
 
 inline QByteArray ToQByteArray(std::span<const std::uint8_t> bytes) {
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),

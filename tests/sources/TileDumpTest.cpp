@@ -42,7 +42,7 @@ TEST_P(TileDumpTest, HoldsThePasswordTilesThenZeros) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, TileDumpTest, ::testing::Values(ptGold, ptSilver, ptBronze),
-                         test::PasswordTypeName);
+                         test::TypeParamName);
 
 }  // namespace
 }  // namespace velmara
