@@ -16,9 +16,9 @@ DataFileStatus LoadDataFile(const QString& path, TPasswordData& data, QString* r
   return DataFileStatus::Loaded;
 }
 
-bool SaveDataFile(const QString& path, const TPasswordData& data, QString* reason) {
+bool SaveDataFile(const QString& path, const TPasswordData& data, QString* reason, WriteWait wait) {
   return WriteWholeFile(
-      path, QByteArrayView(reinterpret_cast<const char*>(&data), kPasswordDataSize), reason);
+      path, QByteArrayView(reinterpret_cast<const char*>(&data), kPasswordDataSize), reason, wait);
 }
 
 }  // namespace velmara

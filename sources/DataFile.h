@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "codec/PasswordData.h"
+#include "sources/FileAccess.h"
 
 namespace velmara {
 
@@ -18,7 +19,9 @@ DataFileStatus LoadDataFile(const QString& path, TPasswordData& data, QString* r
 
 // Writes the record as WriteWholeFile does (FileAccess.h): a regular file is
 // replaced only when complete, a device or FIFO written in place, a directory
-// refused. False, with `*reason` when given, when it could not be written.
-bool SaveDataFile(const QString& path, const TPasswordData& data, QString* reason = nullptr);
+// refused; `wait` as there. False, with `*reason` when given, when it could not
+// be written.
+bool SaveDataFile(const QString& path, const TPasswordData& data, QString* reason = nullptr,
+                  WriteWait wait = WriteWait::MayWait);
 
 }  // namespace velmara

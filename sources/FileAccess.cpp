@@ -1,6 +1,8 @@
 #include "sources/FileAccess.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QSaveFile>
@@ -50,10 +52,23 @@ bool WriteAll(QFileDevice& file, QByteArrayView bytes, QString* reason) {
 
 // For a device or a FIFO, replacing it would remove the node itself (as root,
 // a system device), so its content is written as any program writes it.
-bool WriteInPlace(const QString& path, QByteArrayView bytes, QString* reason) {
+bool WriteInPlace(const QString& path, QByteArrayView bytes, QString* reason, WriteWait wait) {
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+  if (wait == WriteWait::MayWait) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+      return Fail(reason, file.errorString());
+    return WriteAll(file, bytes, reason);
+  }
+  // Opening a FIFO's write end without blocking fails with ENXIO while no
+  // reader has it open; the descriptor stays non-blocking, so a full pipe
+  // fails the write instead of holding it.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return Fail(reason, errno == ENXIO ? QString::fromLatin1(kNoReader) : SystemReason(errno));
+  if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
     return Fail(reason, file.errorString());
+  }
   return WriteAll(file, bytes, reason);
 }
 
@@ -100,7 +115,7 @@ std::optional<QByteArray> ReadFileHead(const QString& path, qint64 maxBytes, QSt
   return bytes;
 }
 
-bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* reason) {
+bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* reason, WriteWait wait) {
   const PathType type = TypeOf(path);
   if (!type.exists()) {
     // A new file, or a path whose folder is missing: the atomic writer
@@ -110,7 +125,7 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* reason) 
   }
   if (S_ISDIR(type.mode)) return Fail(reason, SystemReason(EISDIR));
   if (S_ISREG(type.mode)) return ReplaceAtomically(path, bytes, reason);
-  return WriteInPlace(path, bytes, reason);
+  return WriteInPlace(path, bytes, reason, wait);
 }
 
 }  // namespace velmara

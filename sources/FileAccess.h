@@ -23,15 +23,26 @@ inline constexpr char kNotARegularFile[] = "Not a regular file";
 std::optional<QByteArray> ReadFileHead(const QString& path, qint64 maxBytes,
                                        QString* reason = nullptr);
 
+// Whether a write into a FIFO or device may wait. A command-line program
+// waits for the reader of a FIFO, as any such program does; a window must
+// not, or it stops answering until a reader comes.
+enum class WriteWait { MayWait, NeverWait };
+
+// The reason a FIFO without a reader gives under WriteWait::NeverWait.
+inline constexpr char kNoReader[] = "Nothing is reading from it";
+
 // Writes `bytes` as the whole content of `path`:
 // - a regular file, or a path that does not exist yet, is written through a
 //   temporary file beside it that is renamed over `path` only when every byte
 //   has been written; a symbolic link is followed and its target replaced;
 // - a directory is refused;
 // - anything else that exists (a character device, a FIFO, a socket) is opened
-//   and written as it is, never replaced. Opening a FIFO waits for a reader.
+//   and written as it is, never replaced. With MayWait, opening a FIFO waits
+//   for a reader and a write waits for room; with NeverWait, a FIFO without a
+//   reader fails at once (kNoReader), and so does a write that would wait.
 // False when any step fails, with `*reason` saying why; a regular file at
 // `path` is then as it was.
-bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* reason = nullptr);
+bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString* reason = nullptr,
+                    WriteWait wait = WriteWait::MayWait);
 
 }  // namespace velmara

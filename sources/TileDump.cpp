@@ -4,9 +4,10 @@
 
 namespace velmara {
 
-bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles], QString* reason) {
+bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles], QString* reason,
+                  WriteWait wait) {
   return WriteWholeFile(path, QByteArrayView(reinterpret_cast<const char*>(tiles), kMaxTiles),
-                        reason);
+                        reason, wait);
 }
 
 }  // namespace velmara

@@ -5,13 +5,15 @@
 #include <cstdint>
 
 #include "codec/PasswordFormat.h"
+#include "sources/FileAccess.h"
 
 namespace velmara {
 
 // Writes the 260 tiles as WriteWholeFile does (FileAccess.h): a regular file is
 // replaced only when complete, a device or FIFO written in place, a directory
-// refused. False, with `*reason` when given, when it could not be written.
+// refused; `wait` as there. False, with `*reason` when given, when it could not
+// be written.
 bool SaveTileDump(const QString& path, const std::uint8_t (&tiles)[kMaxTiles],
-                  QString* reason = nullptr);
+                  QString* reason = nullptr, WriteWait wait = WriteWait::MayWait);
 
 }  // namespace velmara

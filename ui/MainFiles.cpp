@@ -93,7 +93,8 @@ void TfmMain::mFileSavePwdDataClick() {
   btnPasswordClick();
   const QString path = platform_.getSaveFileName(this, kSaveDataDialog);
   if (path.isEmpty()) return;
-  if (!SaveDataFile(path, Data))
+  // A FIFO nobody reads would hold the window; such a save fails instead.
+  if (!SaveDataFile(path, Data, nullptr, WriteWait::NeverWait))
     platform_.information(this, texts::kInformationTitle, texts::kCannotSaveFile);
 }
 
@@ -107,7 +108,7 @@ void TfmMain::mFileSaveTilesClick() {
   if (path.isEmpty()) return;
   std::uint8_t tiles[kMaxTiles];
   Encoder.GetTiles(tiles);
-  if (!SaveTileDump(path, tiles))
+  if (!SaveTileDump(path, tiles, nullptr, WriteWait::NeverWait))
     platform_.information(this, texts::kInformationTitle, texts::kCannotSaveFile);
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 struct Writer {
   const char* name;
-  bool (*write)(const QString& path, QString* reason);
+  bool (*write)(const QString& path, QString* reason, WriteWait wait);
   QByteArray (*content)();  // what a successful write puts there
 };
 
@@ -26,8 +26,8 @@ void PrintTo(const Writer& writer, std::ostream* out) {
   *out << writer.name;
 }
 
-bool WriteDataFile(const QString& path, QString* reason) {
-  return SaveDataFile(path, test::PatternRecord(8), reason);
+bool WriteDataFile(const QString& path, QString* reason, WriteWait wait) {
+  return SaveDataFile(path, test::PatternRecord(8), reason, wait);
 }
 QByteArray DataFileContent() {
   return test::BytesOf(test::PatternRecord(8));
@@ -36,10 +36,10 @@ QByteArray DataFileContent() {
 void FillTiles(std::uint8_t (&tiles)[kMaxTiles]) {
   for (std::size_t i = 0; i < kMaxTiles; ++i) tiles[i] = static_cast<std::uint8_t>(i % 64);
 }
-bool WriteTileDump(const QString& path, QString* reason) {
+bool WriteTileDump(const QString& path, QString* reason, WriteWait wait) {
   std::uint8_t tiles[kMaxTiles];
   FillTiles(tiles);
-  return SaveTileDump(path, tiles, reason);
+  return SaveTileDump(path, tiles, reason, wait);
 }
 QByteArray TileDumpContent() {
   std::uint8_t tiles[kMaxTiles];
@@ -77,8 +77,9 @@ class FileSizeLimit {
 
 class FileWriteTest : public test::TempDirTest, public ::testing::WithParamInterface<Writer> {
  protected:
-  bool Write(const QString& path, QString* reason = nullptr) const {
-    return GetParam().write(path, reason);
+  bool Write(const QString& path, QString* reason = nullptr,
+             WriteWait wait = WriteWait::MayWait) const {
+    return GetParam().write(path, reason, wait);
   }
   static std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -153,14 +154,42 @@ TEST_P(FileWriteTest, FailsInAReadOnlyFolderLeavingTheOldFileIntact) {
 
 // Replacing a FIFO would leave its reader waiting for ever and the node gone.
 TEST_P(FileWriteTest, WritesIntoAFifoThatStaysAFifo) {
+  for (const WriteWait wait : {WriteWait::MayWait, WriteWait::NeverWait}) {
+    SCOPED_TRACE(wait == WriteWait::MayWait ? "may wait" : "never waits");
+    QFile::remove(PathOf("out.fifo"));
+    const std::string fifo = Native(PathOf("out.fifo"));
+    bool written = false;
+    QString reason;
+    const test::FifoCapture capture =
+        test::CaptureFifo(fifo, [&] { written = Write(PathOf("out.fifo"), &reason, wait); });
+    EXPECT_TRUE(written) << reason.toStdString();
+    EXPECT_TRUE(capture.closed);
+    EXPECT_EQ(QByteArray::fromStdString(capture.bytes), GetParam().content());
+    EXPECT_EQ(test::NodeType(fifo), S_IFIFO);
+    EXPECT_EQ(Entries(), QStringList{"out.fifo"});
+  }
+}
+
+// The window's saves never wait: a FIFO that nobody reads fails at once and
+// stays as it was. Should the write wait after all, a reader that comes and
+// goes after a few seconds releases it, and the test fails instead of hanging.
+TEST_P(FileWriteTest, NeverWaitFailsAtOnceOnAFifoWithoutReader) {
   const std::string fifo = Native(PathOf("out.fifo"));
-  bool written = false;
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0) << std::strerror(errno);
+  const auto savedPipeHandler = std::signal(SIGPIPE, SIG_IGN);
   QString reason;
-  const test::FifoCapture capture =
-      test::CaptureFifo(fifo, [&] { written = Write(PathOf("out.fifo"), &reason); });
-  EXPECT_TRUE(written) << reason.toStdString();
-  EXPECT_TRUE(capture.closed);
-  EXPECT_EQ(QByteArray::fromStdString(capture.bytes), GetParam().content());
+  auto done = std::async(std::launch::async,
+                         [&] { return Write(PathOf("out.fifo"), &reason, WriteWait::NeverWait); });
+  const bool prompt = done.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+    const int release = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    if (release >= 0) ::close(release);
+  }
+  const bool written = done.get();
+  std::signal(SIGPIPE, savedPipeHandler);
+  EXPECT_TRUE(prompt) << "the write waited for a reader";
+  EXPECT_FALSE(written);
+  EXPECT_EQ(reason, kNoReader);
   EXPECT_EQ(test::NodeType(fifo), S_IFIFO);
   EXPECT_EQ(Entries(), QStringList{"out.fifo"});
 }
@@ -182,10 +211,12 @@ TEST_P(FileWriteTest, WritesIntoACharacterDeviceThatStaysADevice) {
     const std::string node = Native(PathOf(d.name));
     if (const std::string why = test::MakeCharacterDevice(node, d.device); !why.empty())
       GTEST_SKIP() << "cannot make a device node: " << why;
-    QString reason;
-    EXPECT_EQ(Write(PathOf(d.name), &reason), d.written);
-    EXPECT_EQ(reason, d.reason);
-    EXPECT_EQ(test::NodeType(node), S_IFCHR);
+    for (const WriteWait wait : {WriteWait::MayWait, WriteWait::NeverWait}) {
+      QString reason;
+      EXPECT_EQ(Write(PathOf(d.name), &reason, wait), d.written);
+      EXPECT_EQ(reason, d.reason);
+      EXPECT_EQ(test::NodeType(node), S_IFCHR);
+    }
   }
   EXPECT_EQ(Entries(), (QStringList{"full", "null"}));
 }

@@ -1,6 +1,7 @@
 // Loading and saving through the File menu with the scripted platform
 // choosing the files: battery saves, password data files and tile dumps, all
 // built in code in a temporary folder, and every failure the window reports.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
@@ -9,7 +10,11 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstring>
+#include <thread>
 
 #include "codec/Alphabet.h"
 #include "tests/ui/MainWindowHarness.h"
@@ -453,6 +458,44 @@ class FileMenuTest : public MainWindowTest {
     QCOMPARE(Bytes(ui.window->Data), data);
     QVERIFY(ui.window->DataValid);
     QVERIFY(!QFileInfo(target).isFile());
+  }
+
+  // A save into a FIFO that no program reads fails with the usual box instead
+  // of holding the window until a reader comes. Should it wait after all, a
+  // reader that comes and goes after a few seconds releases it and the test
+  // fails instead of hanging.
+  void saveIntoAFifoWithoutReaderFailsAtOnce_data() {
+    QTest::addColumn<QString>("menuItem");
+    QTest::newRow("data file") << QStringLiteral("mFileSavePwdData");
+    QTest::newRow("tiles") << QStringLiteral("mFileSaveTiles");
+  }
+
+  void saveIntoAFifoWithoutReaderFailsAtOnce() {
+    QFETCH(QString, menuItem);
+    const QString target = path(QStringLiteral("party.fifo"));
+    const QByteArray native = QFile::encodeName(target);
+    QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    std::atomic<bool> finished{false}, released{false};
+    std::thread guard([&] {
+      for (int waited = 0; waited < 100 && !finished; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      while (!finished) {
+        const int reader = ::open(native.constData(), O_RDONLY | O_NONBLOCK);
+        if (reader >= 0) ::close(reader);
+        released = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+    });
+    const auto savedPipeHandler = std::signal(SIGPIPE, SIG_IGN);
+    ui.platform.answerSave(target);
+    ui.trigger(menuItem);
+    finished = true;
+    guard.join();
+    std::signal(SIGPIPE, savedPipeHandler);
+    QVERIFY2(!released, "the save waited for a reader");
+    QCOMPARE(ui.platform.informationTexts(), QStringList{kCannotSave});
+    QVERIFY(QFileInfo(target).exists() && !QFileInfo(target).isFile());
+    QVERIFY(ui.window->DataValid);
   }
 
   void failedSaveLeavesTheOldFile() {
