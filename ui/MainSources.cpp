@@ -13,6 +13,7 @@
 #include "core/PartyRules.h"
 #include "sources/PasswordText.h"
 #include "sources/SaveFile.h"
+#include "ui/EntryLayout.h"
 #include "ui/ItemRoles.h"
 #include "ui/MainTables.h"
 #include "ui/MainTexts.h"
@@ -165,7 +166,8 @@ void TfmMain::mFileLoadClipboardClick(QObject* Sender) {
       return;
     }
     DataSource = dsPasswordText;
-    PasswordText = CleanPasswordText(platform_.clipboardText());
+    // An unpaired surrogate would reach the decoder as "?", a password character.
+    PasswordText = WithoutLoneSurrogates(CleanPasswordText(platform_.clipboardText()));
   }
   RefreshDataSource(true);
 

@@ -220,6 +220,20 @@ class DefaultsValidityTest : public MainWindowTest {
     verifyInvalidState();
   }
 
+  // An unpaired surrogate (from a clipboard that holds broken UTF-16) is the
+  // replacement character, not the "?" that a plain conversion makes of it:
+  // "?" is a password character, and the password with it would load.
+  void loneSurrogateIsNotAQuestionMark() {
+    QString text = QStringLiteral("xu5?3k977$recgvh");  // the zero record as Bronze
+    text[3] = QChar(0xD800);
+    paste(text);
+    QCOMPARE(ui.platform.texts(ScriptedPlatform::BoxKind::Message),
+             QStringList{QStringLiteral("Cannot import password:  Invalid password character "
+                                        "\"\uFFFD\" found.")});
+    QCOMPARE(ui.memoLines().front(), QStringLiteral("xu5\uFFFD3  k977$"));
+    verifyInvalidState();
+  }
+
   void nextValidLoadClearsTheMarker() {
     paste(QStringLiteral("ABCDE"));
     paste(DefaultPassword(kDefaultMiddle));
