@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "cli/CliOptions.h"
+#include "cli/DescriptorInput.h"
 #include "cli/DescriptorOutput.h"
 #include "sources/DataFile.h"
 #include "sources/TileDump.h"
@@ -21,11 +22,15 @@ QString ToQString(const std::string& path) {
   return QString::fromStdString(path);
 }
 
-// Reads up to `limit` bytes; fewer only at the end of the stream.
+// Reads up to `limit` bytes; fewer only at the end of the stream. A failed
+// read is named with the system's reason when `in` reads a DescriptorInput.
 std::string ReadAtMost(std::istream& in, std::size_t limit) {
   std::string bytes(limit, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(limit));
   bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (const auto* input = dynamic_cast<const DescriptorInput*>(in.rdbuf());
+      input && input->error() != 0)
+    throw CannotRead(kStdStream, std::strerror(input->error()));
   if (in.bad()) throw CliRejection("velmara-pw: cannot read standard input");
   return bytes;
 }

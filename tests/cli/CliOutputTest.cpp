@@ -123,10 +123,10 @@ TEST_F(CliOutputTest, TilesRefuseATerminalUnlessAskedForStandardOutput) {
 }
 
 // The installed program: standard output opened on `stdout_path`, standard
-// input empty, standard error captured. Killed if it takes longer than a few
-// seconds.
+// input on `stdin_path` (empty by default), standard error captured. Killed if
+// it takes longer than a few seconds.
 CliResult RunProgram(const std::vector<std::string>& args, const std::string& stdout_path,
-                     const std::string& stderr_path) {
+                     const std::string& stderr_path, const std::string& stdin_path = "/dev/null") {
   std::vector<std::string> argv_strings = {VELMARA_PW_PROGRAM};
   argv_strings.insert(argv_strings.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -135,7 +135,7 @@ CliResult RunProgram(const std::vector<std::string>& args, const std::string& st
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, stdin_path.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdout_path.c_str(),
                                    O_WRONLY | O_NOCTTY, 0);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_path.c_str(),
@@ -185,6 +185,21 @@ TEST_F(CliOutputTest, TheProgramReportsAFullDiskAndRefusesATerminal) {
     const CliResult result = RunProgram(c.args, c.stdout_path, Path("stderr.txt"));
     EXPECT_EQ(result.status, c.status);
     EXPECT_EQ(result.err, c.err);
+  }
+}
+
+// Standard input that cannot be read (here a folder) is named with the
+// system's reason; it used to read as empty text, reported as a password of
+// the wrong length or a file of the wrong size.
+TEST_F(CliOutputTest, TheProgramNamesAFailedReadOfStandardInput) {
+  const std::string unreadable = "velmara-pw: cannot read standard input: Is a directory\n";
+  const std::vector<std::string> commands[] = {
+      {"decode", "-"}, {"repair", "-"}, {"encode", "-"}, {"show", "-"}};
+  for (const auto& args : commands) {
+    SCOPED_TRACE(args[0]);
+    const CliResult result = RunProgram(args, "/dev/null", Path("stderr.txt"), "/");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, unreadable);
   }
 }
 
