@@ -12,11 +12,12 @@
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstring>
 #include <functional>
 #include <future>
 #include <string>
+
+#include "tests/common/FifoRelease.h"
 
 namespace velmara::test {
 
@@ -70,7 +71,7 @@ inline FifoCapture CaptureFifo(const std::string& path, const std::function<void
     ADD_FAILURE() << "cannot open FIFO: " << std::strerror(errno);
     return capture;
   }
-  const auto savedPipeHandler = std::signal(SIGPIPE, SIG_IGN);
+  const SigpipeIgnored sigpipe;
   auto done = std::async(std::launch::async, write);
   const auto deadline = std::chrono::steady_clock::now() + limit;
   for (;;) {
@@ -91,12 +92,9 @@ inline FifoCapture CaptureFifo(const std::string& path, const std::function<void
     }
   }
   ::close(reader);
-  while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
-    const int release = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (release >= 0) ::close(release);
-  }
+  while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+    ReleaseWaitingWriter(path);
   done.get();
-  std::signal(SIGPIPE, savedPipeHandler);
   return capture;
 }
 

@@ -1,7 +1,6 @@
 // Loading and saving through the File menu with the scripted platform
 // choosing the files: battery saves, password data files and tile dumps, all
 // built in code in a temporary folder, and every failure the window reports.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
@@ -10,13 +9,10 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <atomic>
-#include <chrono>
-#include <csignal>
 #include <cstring>
-#include <thread>
 
 #include "codec/Alphabet.h"
+#include "tests/common/FifoRelease.h"
 #include "tests/ui/MainWindowHarness.h"
 #include "tests/ui/TestApplication.h"
 #include "tests/ui/TestSaves.h"
@@ -461,9 +457,7 @@ class FileMenuTest : public MainWindowTest {
   }
 
   // A save into a FIFO that no program reads fails with the usual box instead
-  // of holding the window until a reader comes. Should it wait after all, a
-  // reader that comes and goes after a few seconds releases it and the test
-  // fails instead of hanging.
+  // of holding the window until a reader comes.
   void saveIntoAFifoWithoutReaderFailsAtOnce_data() {
     QTest::addColumn<QString>("menuItem");
     QTest::newRow("data file") << QStringLiteral("mFileSavePwdData");
@@ -475,24 +469,10 @@ class FileMenuTest : public MainWindowTest {
     const QString target = path(QStringLiteral("party.fifo"));
     const QByteArray native = QFile::encodeName(target);
     QCOMPARE(::mkfifo(native.constData(), 0600), 0);
-    std::atomic<bool> finished{false}, released{false};
-    std::thread guard([&] {
-      for (int waited = 0; waited < 100 && !finished; ++waited)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-      while (!finished) {
-        const int reader = ::open(native.constData(), O_RDONLY | O_NONBLOCK);
-        if (reader >= 0) ::close(reader);
-        released = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-      }
-    });
-    const auto savedPipeHandler = std::signal(SIGPIPE, SIG_IGN);
+    test::FifoWriterRelease release(native.toStdString());
     ui.platform.answerSave(target);
     ui.trigger(menuItem);
-    finished = true;
-    guard.join();
-    std::signal(SIGPIPE, savedPipeHandler);
-    QVERIFY2(!released, "the save waited for a reader");
+    QVERIFY2(!release.stop(), "the save waited for a reader");
     QCOMPARE(ui.platform.informationTexts(), QStringList{kCannotSave});
     QVERIFY(QFileInfo(target).exists() && !QFileInfo(target).isFile());
     QVERIFY(ui.window->DataValid);
