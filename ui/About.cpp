@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/LayoutSizes.h"
 #include "ui/Platform.h"
 #include "ui/ProjectInfo.h"
 
@@ -42,7 +43,6 @@ const char kLegalNotice[] =
     "This tool is not affiliated with or endorsed by them.";
 
 // Design sizes of the form; the labels grow when the desktop font needs it.
-constexpr int kMargin = 16;
 constexpr int kTextWidth = 425;
 constexpr int kMemoHeight = 177;
 
@@ -101,7 +101,7 @@ TdlgAbout::TdlgAbout(Platform& platform, QWidget* parent) : QDialog(parent), pla
   buttonRow->addStretch(1);
 
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(kMargin, kMargin, kMargin, 12);
+  layout->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, 12);
   layout->setSpacing(8);
   layout->addWidget(Memo1);
   layout->addSpacing(7);

@@ -3,8 +3,15 @@
 #pragma once
 
 class QObject;
+class QPushButton;
+class QString;
+class QWidget;
 
 namespace velmara {
+
+// A dialog's button, named `name`, at least `width` by kButtonHeight, and
+// never a default button.
+QPushButton* MakeDialogButton(QWidget* parent, const char* name, const QString& caption, int width);
 
 // Enter and Return on a focused button press that button, as Space does;
 // without a default button the button itself would let them pass. True when

@@ -32,17 +32,6 @@ const QString kInformationTitle = QString::fromUtf8(window_texts::kInformationTi
 // needs more room.
 constexpr int kMoveButtonWidth = 57;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int width) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setMinimumSize(width, kButtonHeight);
-  // No default button: Enter on a list must not press Add (or any other
-  // command the user did not choose).
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
 QListWidget* MakeList(QWidget* parent, const char* name) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QLatin1String(name));
@@ -67,19 +56,21 @@ TdlgInventory::TdlgInventory(Platform& platform, const std::vector<ItemName>& it
 
 void TdlgInventory::CreateControls() {
   // Created in tab order, so the focus chain follows it.
-  btnAdd = MakeButton(this, "btnAdd", QStringLiteral("<< 加入(&A)"), kButtonWidth);
-  btnInsert = MakeButton(this, "btnInsert", QStringLiteral("<< 插入(&I)"), kButtonWidth);
-  btnReplace = MakeButton(this, "btnReplace", QStringLiteral("<< 替换(&E)"), kButtonWidth);
-  btnRemove = MakeButton(this, "btnRemove", QStringLiteral(">> 移除(&M)"), kButtonWidth);
-  btnQuantity = MakeButton(this, "btnQuantity", QStringLiteral("数量(&L)..."), kButtonWidth);
+  // No default button: Enter on a list must not press Add, or any other
+  // command the user did not choose.
+  btnAdd = MakeDialogButton(this, "btnAdd", QStringLiteral("<< 加入(&A)"), kButtonWidth);
+  btnInsert = MakeDialogButton(this, "btnInsert", QStringLiteral("<< 插入(&I)"), kButtonWidth);
+  btnReplace = MakeDialogButton(this, "btnReplace", QStringLiteral("<< 替换(&E)"), kButtonWidth);
+  btnRemove = MakeDialogButton(this, "btnRemove", QStringLiteral(">> 移除(&M)"), kButtonWidth);
+  btnQuantity = MakeDialogButton(this, "btnQuantity", QStringLiteral("数量(&L)..."), kButtonWidth);
   lbCharacter = MakeList(this, "lbCharacter");
-  btnUp = MakeButton(this, "btnUp", QStringLiteral("上移(&U)"), kMoveButtonWidth);
-  btnDown = MakeButton(this, "btnDown", QStringLiteral("下移(&D)"), kMoveButtonWidth);
-  btnTop = MakeButton(this, "btnTop", QStringLiteral("顶端(&T)"), kMoveButtonWidth);
-  btnBottom = MakeButton(this, "btnBottom", QStringLiteral("底部(&B)"), kMoveButtonWidth);
+  btnUp = MakeDialogButton(this, "btnUp", QStringLiteral("上移(&U)"), kMoveButtonWidth);
+  btnDown = MakeDialogButton(this, "btnDown", QStringLiteral("下移(&D)"), kMoveButtonWidth);
+  btnTop = MakeDialogButton(this, "btnTop", QStringLiteral("顶端(&T)"), kMoveButtonWidth);
+  btnBottom = MakeDialogButton(this, "btnBottom", QStringLiteral("底部(&B)"), kMoveButtonWidth);
   lbItems = MakeList(this, "lbItems");
-  btnOK = MakeButton(this, "btnOK", QStringLiteral("确定(&O)"), kInventoryListWidth);
-  btnCancel = MakeButton(this, "btnCancel", QStringLiteral("取消(&C)"), kInventoryListWidth);
+  btnOK = MakeDialogButton(this, "btnOK", QStringLiteral("确定(&O)"), kInventoryListWidth);
+  btnCancel = MakeDialogButton(this, "btnCancel", QStringLiteral("取消(&C)"), kInventoryListWidth);
 
   QWidget* order[] = {btnAdd,  btnInsert, btnReplace, btnRemove, btnQuantity, lbCharacter, btnUp,
                       btnDown, btnTop,    btnBottom,  lbItems,   btnOK,       btnCancel};

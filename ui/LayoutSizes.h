@@ -1,5 +1,5 @@
-// Sizes, in pixels at 96 dpi, that the main window and the inventory editor
-// share. Larger desktop fonts grow the controls beyond them, never below.
+// Sizes, in pixels at 96 dpi, that the main window and its dialogs share. Larger desktop fonts grow
+// the controls beyond them, never below.
 #pragma once
 
 namespace velmara {

@@ -21,6 +21,7 @@
 #include "ui/DialogKeys.h"
 #include "ui/Fonts.h"
 #include "ui/ItemRoles.h"
+#include "ui/LayoutSizes.h"
 #include "ui/PasswordEntry.h"
 #include "ui/RepairTexts.h"
 
@@ -28,26 +29,12 @@ namespace velmara {
 
 namespace {
 
-// The list row's password.
-
 // Design sizes: the entry shows two pages with their headings, the
 // candidate list as much; captions grow the dialog when the desktop font
 // needs it.
-constexpr int kMargin = 16;
 constexpr int kEntryLines = 13;
 constexpr int kListWidth = 380;
 constexpr int kEntryColumnWidth = 330;  // the entry's notes wrap less
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 25;
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setMinimumSize(kButtonWidth, kButtonHeight);
-  // No default button: Enter in the entry or on the list presses nothing.
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = QString()) {
   auto* label = new QLabel(text, parent);
@@ -77,13 +64,13 @@ TdlgPasswordCheck::TdlgPasswordCheck(Platform& platform, QWidget* parent) : QDia
 
 void TdlgPasswordCheck::CreateControls() {
   ePassword->setObjectName(QStringLiteral("ePassword"));
-  btnSearch = MakeButton(this, "btnSearch", QStringLiteral("查找修复(&S)"));
+  btnSearch = MakeDialogButton(this, "btnSearch", QStringLiteral("查找修复(&S)"), kButtonWidth);
   lbCandidates = new QListWidget(this);
   lbCandidates->setObjectName(QStringLiteral("lbCandidates"));
   lbCandidates->setSelectionMode(QAbstractItemView::SingleSelection);
   lbCandidates->setWordWrap(true);
-  btnUse = MakeButton(this, "btnUse", QStringLiteral("使用(&U)"));
-  btnCancel = MakeButton(this, "btnCancel", QStringLiteral("取消(&C)"));
+  btnUse = MakeDialogButton(this, "btnUse", QStringLiteral("使用(&U)"), kButtonWidth);
+  btnCancel = MakeDialogButton(this, "btnCancel", QStringLiteral("取消(&C)"), kButtonWidth);
 
   QWidget* order[] = {ePassword, btnSearch, lbCandidates, btnUse, btnCancel};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
@@ -117,7 +104,7 @@ void TdlgPasswordCheck::LayOutControls() {
   buttons->addWidget(btnCancel);
 
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  grid->setContentsMargins(kFormMargin, kFormMargin, kFormMargin, kFormMargin);
   grid->setHorizontalSpacing(24);
   grid->setVerticalSpacing(7);
   grid->addWidget(lblPassword, 0, 0);

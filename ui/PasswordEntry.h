@@ -37,7 +37,6 @@ class TPasswordEntry : public QPlainTextEdit {
   // The cleaned text: the password characters as typed, nothing else.
   const QString& Password() const { return content_; }
   const TypedPasswordCheck& Check() const { return check_; }
-  const EntryLayout& Layout() const { return layout_; }
 
   RowMark MarkOfRow(int row) const;
   // What the margin shows beside line `line`: "第2页" beside a page's heading

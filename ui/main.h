@@ -17,7 +17,6 @@
 #include "codec/Password.h"
 #include "codec/PasswordData.h"
 #include "codec/VelmaraData.h"
-#include "core/EditRules.h"
 
 class QAction;
 class QFrame;
