@@ -7,6 +7,7 @@
 #include <string>
 
 #include "codec/PasswordFormat.h"
+#include "codec/PasswordRepair.h"
 
 namespace velmara {
 
@@ -21,12 +22,12 @@ struct CliOptions {
   std::optional<TPasswordType> type = ptGold;
   // FILE, SAVE or TEXT; "-" reads standard input.
   std::string input = kStdStream;
-  std::optional<std::string> base;    // decode --base FILE
-  std::optional<std::string> output;  // -o OUT; "-" writes standard output
-  bool json = false;                  // show --json, repair --json
-  std::size_t max = 5;                // repair --max N
-  bool groups = false;                // encode --groups
-  int block = 0;                      // extract --block N
+  std::optional<std::string> base;             // decode --base FILE
+  std::optional<std::string> output;           // -o OUT; "-" writes standard output
+  bool json = false;                           // show --json, repair --json
+  std::size_t max = kDefaultRepairCandidates;  // repair --max N
+  bool groups = false;                         // encode --groups
+  int block = 0;                               // extract --block N
 };
 
 }  // namespace velmara

@@ -1,11 +1,11 @@
 #include "cli/PartySummary.h"
 
-#include <QString>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <vector>
 
 #include "codec/VelmaraData.h"
+#include "core/PartyRules.h"
 
 namespace velmara {
 
@@ -43,9 +43,8 @@ const std::vector<ItemName>& ItemNames() {
 // The record's Name as the window's captions show it (one byte a character,
 // up to the first zero byte), in UTF-8; the default name when it is empty.
 std::string JsonCharacterName(const TCharacterRecord& character, int index) {
-  const std::string name = CharacterName(character);
-  if (name.empty()) return std::string(kCharacterNames[index]);
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).toStdString();
+  std::string caption = CharacterCaption(character);
+  return caption.empty() ? std::string(kCharacterNames[index]) : caption;
 }
 
 }  // namespace

@@ -10,13 +10,6 @@ namespace velmara {
 
 namespace {
 
-std::size_t DropRowChecks(const std::uint8_t* values, std::size_t length, std::uint8_t* dataTiles) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < length; ++i)
-    if (!IsRowCheckPosition(i)) dataTiles[count++] = values[i];
-  return count;
-}
-
 // Joins and unscrambles; true when the stored check value matches.
 bool JoinedBytesPass(const std::uint8_t* dataTiles, std::size_t byteCount) {
   std::uint8_t bytes[kMaxPasswordBytes];
@@ -38,13 +31,13 @@ CandidateCheck::CandidateCheck(TPasswordType type, const std::uint8_t* values)
     : byteCount_(DataBytes(type) + kCheckValueBytes) {
   dataCount_ = DropRowChecks(values, PasswordLength(type), baseTiles_);
   std::memcpy(tiles_, baseTiles_, sizeof tiles_);
-  JoinDataTiles(baseTiles_, scrambled_, byteCount_);
+  std::uint8_t data[kMaxPasswordBytes];
+  JoinDataTiles(baseTiles_, data, byteCount_);
+  key_ = data[byteCount_ - 1];
+  ScrambleWithLastByte(data, byteCount_);
 
   const std::size_t dataBytes = byteCount_ - kCheckValueBytes;
-  const std::uint8_t key = scrambled_[byteCount_ - 1];
-  std::uint8_t data[kMaxPasswordBytes];
-  for (std::size_t j = 0; j + 1 < byteCount_; ++j) data[j] = scrambled_[j] ^ key;
-  const auto stored = static_cast<std::uint16_t>(data[byteCount_ - 2] << 8 | key);
+  const auto stored = static_cast<std::uint16_t>(data[byteCount_ - 2] << 8 | key_);
 
   forward_[0] = kCheckValueStart;
   for (std::size_t j = 0; j < dataBytes; ++j)
@@ -75,10 +68,9 @@ bool CandidateCheck::Passes(std::span<const TilePatch> patches) {
     if (hi + kCheckValueBytes >= byteCount_) {
       passes = WholePasses();
     } else {
-      const std::uint8_t key = scrambled_[byteCount_ - 1];
       std::uint8_t window[kMaxPasswordBytes];
       for (std::size_t j = lo; j <= hi; ++j)
-        window[j - lo] = JoinedByte(tiles_, dataCount_, j) ^ key;
+        window[j - lo] = JoinedByte(tiles_, dataCount_, j) ^ key_;
       passes = AdvanceCheckValue(forward_[lo], window, hi - lo + 1) == backward_[hi + 1];
     }
   }

@@ -42,7 +42,7 @@ class CandidateCheck {
   std::size_t dataCount_;
   std::uint8_t baseTiles_[kMaxTiles + 3] = {};  // data tiles, row checks dropped
   std::uint8_t tiles_[kMaxTiles + 3] = {};      // the same with the patches of a call
-  std::uint8_t scrambled_[kMaxPasswordBytes] = {};
+  std::uint8_t key_ = 0;  // the last password byte, which scrambles the others
   // forward_[j]: the running state after data bytes 0 .. j - 1 (unscrambled);
   // backward_[j]: the state before byte j from which the rest reaches the
   // state that the stored check value calls for.

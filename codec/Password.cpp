@@ -287,7 +287,8 @@ std::string TVelmaraPasswordDecoder::CheckRows() {
   for (std::size_t r = 0; r < CompleteRows(count); ++r) {
     const std::uint8_t* row = Tiles + kRowLength * r;
     if (row[kRowDataTiles] != RowCheckValue(row))
-      mistakes += ", row " + std::to_string(r % 5 + 1) + " on page " + std::to_string(r / 5 + 1);
+      mistakes += ", row " + std::to_string(r % kRowsPerPage + 1) + " on page " +
+                  std::to_string(r / kRowsPerPage + 1);
   }
   if (!mistakes.empty()) return kRowMistakeHeading + mistakes.substr(2);
 

@@ -375,19 +375,17 @@ bool PlausibleText(TPasswordType type, const std::string& password) {
   return IsPlausiblePassword(type, values);
 }
 
-// The data bytes of a password that passes its checks, and whether its
-// padding bits are zero. Passwords differing only in those bits carry the
-// same party.
+// Whether the party of a password that passes its checks is plausible, its
+// data bytes, and whether its padding bits are zero. Passwords differing only
+// in those bits carry the same party.
 void DescribeParty(TPasswordType type, Ranked& r) {
   std::uint8_t values[kMaxTiles];
   ValuesOf(r.candidate.password, values);
+  r.candidate.plausible = IsPlausiblePassword(type, values);
   std::uint8_t dataTiles[kMaxTiles + 3] = {};
-  std::size_t dataCount = 0;
-  for (std::size_t i = 0; i < r.candidate.password.size(); ++i)
-    if (!IsRowCheckPosition(i)) dataTiles[dataCount++] = values[i];
+  const std::size_t dataCount = DropRowChecks(values, r.candidate.password.size(), dataTiles);
   const std::size_t byteCount = DataBytes(type) + kCheckValueBytes;
-  const std::size_t paddingBits = dataCount * kTileBits - byteCount * 8;
-  r.zeroPadding = (dataTiles[dataCount - 1] & ((1u << paddingBits) - 1)) == 0;
+  r.zeroPadding = PaddingBitsZero(dataTiles, dataCount, byteCount);
   std::uint8_t bytes[kMaxPasswordBytes];
   JoinDataTiles(dataTiles, bytes, byteCount);
   r.party.assign(reinterpret_cast<const char*>(bytes), byteCount);
@@ -458,7 +456,6 @@ RepairResult RepairPassword(TPasswordType type, std::string_view text, std::size
     for (const RepairChange& change : f.changes)
       if (change.kind == RepairKind::Substitution && !AreLookAlikes(change.from, change.to[0]))
         ++r.unlike;
-    r.candidate.plausible = PlausibleText(type, f.password);
     r.candidate.password = std::move(f.password);
     r.candidate.changes = std::move(f.changes);
     DescribeParty(type, r);

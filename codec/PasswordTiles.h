@@ -55,6 +55,24 @@ constexpr std::size_t DataTilesFor(std::size_t byteCount) {
   return (byteCount * 8 + kTileBits - 1) / kTileBits;
 }
 
+// Copies the data tiles among the first `length` values (offset removed) to
+// `dataTiles`, leaving out every row check; returns how many there are.
+inline std::size_t DropRowChecks(const std::uint8_t* values, std::size_t length,
+                                 std::uint8_t* dataTiles) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < length; ++i)
+    if (!IsRowCheckPosition(i)) dataTiles[count++] = values[i];
+  return count;
+}
+
+// Whether the bits of the last of `dataCount` data tiles past the last of
+// `byteCount` bytes, which the encoder leaves zero, are zero.
+inline bool PaddingBitsZero(const std::uint8_t* dataTiles, std::size_t dataCount,
+                            std::size_t byteCount) {
+  const std::size_t paddingBits = dataCount * kTileBits - byteCount * 8;
+  return (dataTiles[dataCount - 1] & ((1u << paddingBits) - 1)) == 0;
+}
+
 // Byte `j` of the stream that the data tiles form, six bits to a tile with
 // the first bit as bit 5; tiles past `dataCount` read as 0.
 inline std::uint8_t JoinedByte(const std::uint8_t* dataTiles, std::size_t dataCount,

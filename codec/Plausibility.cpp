@@ -81,13 +81,9 @@ bool GoldInventoryPlausible(const std::uint8_t* bytes) {
 bool IsPlausiblePassword(TPasswordType type, const std::uint8_t* values) {
   const std::size_t length = PasswordLength(type);
   std::uint8_t dataTiles[kMaxTiles + 3] = {};
-  std::size_t dataCount = 0;
-  for (std::size_t i = 0; i < length; ++i)
-    if (!IsRowCheckPosition(i)) dataTiles[dataCount++] = values[i];
+  const std::size_t dataCount = DropRowChecks(values, length, dataTiles);
   const std::size_t byteCount = DataBytes(type) + kCheckValueBytes;
-  // The last data tile's bits past the last byte are padding.
-  const std::size_t paddingBits = dataCount * kTileBits - byteCount * 8;
-  if ((dataTiles[dataCount - 1] & ((1u << paddingBits) - 1)) != 0) return false;
+  if (!PaddingBitsZero(dataTiles, dataCount, byteCount)) return false;
 
   // Eight spare zero bytes let every field be read with one eight-byte load.
   std::uint8_t bytes[kMaxPasswordBytes + 8] = {};

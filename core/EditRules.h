@@ -50,7 +50,8 @@ inline constexpr std::array<StatField, kStatFieldCount> kStatFields = {{
 
 // The largest value an edit of this maximum input length stores.
 constexpr std::uint16_t StatBound(int maxLength) {
-  return maxLength == 2 ? 99 : maxLength == 3 ? 511 : 1999;
+  static_assert(kMaxLevel == kMaxLuck, "levels and Luck share the two-digit edits");
+  return maxLength == 2 ? kMaxLuck : maxLength == 3 ? kWindowMaxAttackDefenseAgility : kMaxHpPp;
 }
 
 // Text that is no number counts as 1 in a statistic edit.
@@ -69,7 +70,7 @@ constexpr bool IsStatEditEnabled(StatKind kind, TPasswordType type) {
   return type != ptBronze || kind == StatKind::Level;
 }
 
-constexpr std::uint32_t kMaxCoins = 999999;
+constexpr std::uint32_t kMaxCoins = kWindowMaxCoins;
 // Coins text that is no number counts as the largest 32-bit integer and so
 // ends at the coin limit.
 constexpr std::int32_t kCoinsFallback = 2147483647;

@@ -2,10 +2,6 @@
 
 namespace velmara {
 
-namespace {
-// Only bits 0..6 of a Djinn word name a Djinn.
-}  // namespace
-
 DjinnMasks DjinnHeld(const TPasswordData& data) {
   DjinnMasks held{};
   for (int e = 0; e < kElementCount; ++e)
