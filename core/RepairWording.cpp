@@ -5,8 +5,10 @@
 
 #include "codec/Alphabet.h"
 #include "codec/Password.h"
+#include "codec/TypedText.h"
 #include "codec/Utf8.h"
 #include "core/CodePoint.h"
+#include "core/PasswordLayout.h"
 
 namespace velmara::repair_wording {
 
@@ -175,20 +177,29 @@ std::string RowsInWords(const TypedPasswordCheck& check) {
 std::string InvalidInWords(const TypedPasswordCheck& check, std::string_view cleaned) {
   const std::vector<std::size_t>& positions = check.invalidPositions;
   if (positions.empty()) return "字母表以外的字符：无";
-  std::vector<std::size_t> starts;
-  for (std::size_t i = 0; i < cleaned.size(); i += Utf8CharLength(cleaned.substr(i)))
-    starts.push_back(i);
-  starts.push_back(cleaned.size());
+  const std::vector<std::string_view> characters = SplitTypedText(cleaned).characters;
   std::vector<std::string> listed;
   for (std::size_t k = 0; k < positions.size() && listed.size() < kMostListed; ++k) {
     const std::size_t i = positions[k] - 1;
-    if (i + 1 >= starts.size()) break;
-    const std::string_view typed = cleaned.substr(starts[i], starts[i + 1] - starts[i]);
-    listed.push_back(PlaceInWords(positions[k]) + " “" + CharactersInWords(typed) + "”");
+    if (i >= characters.size()) break;
+    listed.push_back(PlaceInWords(positions[k]) + " “" + CharactersInWords(characters[i]) + "”");
   }
   std::string words = "字母表以外的字符：" + Join(listed, kListSeparator);
   if (positions.size() > listed.size()) words += "，共 " + Number(positions.size()) + " 个";
   return words;
+}
+
+TypedRepair RepairTypedText(std::string_view cleaned) {
+  TypedRepair repair;
+  const std::optional<TPasswordType> type = RepairTypeForLength(PasswordCharCount(cleaned));
+  if (!type) {
+    repair.result.outcome = RepairOutcome::WrongLength;
+    repair.words = OutcomeInWords(repair.result);
+    return repair;
+  }
+  repair.result = RepairPassword(*type, cleaned);
+  repair.words = SearchResultInWords(*type, cleaned, repair.result);
+  return repair;
 }
 
 std::string OutcomeInWords(const RepairResult& result) {

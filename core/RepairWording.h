@@ -65,6 +65,15 @@ std::string OutcomeInWords(const RepairResult& result);
 std::string SearchResultInWords(TPasswordType type, std::string_view cleaned,
                                 const RepairResult& result);
 
+// The box's search of the cleaned text: the type from its length, the search
+// and its words. A length no type is within reach of gives no candidates and
+// the words that say so.
+struct TypedRepair {
+  RepairResult result;
+  std::string words;
+};
+TypedRepair RepairTypedText(std::string_view cleaned);
+
 // A line of the box's view of the typed text.
 struct CheckLine {
   enum Kind { PageHeading, Row };
@@ -77,9 +86,25 @@ struct CheckLine {
 
 // The mark beside a row: its check character matches, it does not, or the
 // row is not complete yet.
+enum class RowMark { Incomplete, Checks, Fails };
+constexpr RowMark RowMarkOf(const TypedRowCheck& row) {
+  if (!row.complete) return RowMark::Incomplete;
+  return row.matches ? RowMark::Checks : RowMark::Fails;
+}
 inline constexpr char kRowChecksMark[] = "✓";
 inline constexpr char kRowFailsMark[] = "✗";
 inline constexpr char kRowIncompleteMark[] = "…";
+constexpr const char* RowMarkText(RowMark mark) {
+  switch (mark) {
+    case RowMark::Checks:
+      return kRowChecksMark;
+    case RowMark::Fails:
+      return kRowFailsMark;
+    case RowMark::Incomplete:
+      break;
+  }
+  return kRowIncompleteMark;
+}
 
 // "第2页" beside a page's heading line.
 std::string PageHeadingInWords(std::size_t page);

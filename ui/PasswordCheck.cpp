@@ -173,18 +173,11 @@ void TdlgPasswordCheck::ePasswordChange() {
 
 void TdlgPasswordCheck::btnSearchClick() {
   ClearCandidates();
-  const std::string text = ePassword->Password().toStdString();
-  const std::optional<TPasswordType> type = RepairTypeForLength(ePassword->Check().characters);
-  if (!type) {
-    RepairResult tooFar;
-    tooFar.outcome = RepairOutcome::WrongLength;
-    lblResult->setText(Words(repair_wording::OutcomeInWords(tooFar)));
-    return;
-  }
-  const RepairResult result = RepairPassword(*type, text);
   // The decoder's own message, when it refuses the text, then the outcome.
-  lblResult->setText(Words(repair_wording::SearchResultInWords(*type, text, result)));
-  ListCandidates(result);
+  const repair_wording::TypedRepair repair =
+      repair_wording::RepairTypedText(ePassword->Password().toStdString());
+  lblResult->setText(Words(repair.words));
+  ListCandidates(repair.result);
 }
 
 void TdlgPasswordCheck::ListCandidates(const RepairResult& result) {

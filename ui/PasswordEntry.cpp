@@ -28,9 +28,6 @@ constexpr std::size_t kUndoSteps = 200;
 constexpr int kMarginPadding = 6;
 
 const QString kRowSample = QStringLiteral("WWWWW  WWWWW");
-const QString kMarkChecks = QString::fromUtf8(repair_wording::kRowChecksMark);
-const QString kMarkFails = QString::fromUtf8(repair_wording::kRowFailsMark);
-const QString kMarkIncomplete = QString::fromUtf8(repair_wording::kRowIncompleteMark);
 
 // Row tints behind the text, and the marks' own colours in the margin.
 const QColor kChecksTint(222, 245, 222);
@@ -274,9 +271,7 @@ void TPasswordEntry::Restore(std::vector<QString>& from, std::vector<QString>& t
 
 TPasswordEntry::RowMark TPasswordEntry::MarkOfRow(int row) const {
   if (row < 0 || static_cast<std::size_t>(row) >= check_.rows.size()) return RowMark::Incomplete;
-  const TypedRowCheck& check = check_.rows[static_cast<std::size_t>(row)];
-  if (!check.complete) return RowMark::Incomplete;
-  return check.matches ? RowMark::Checks : RowMark::Fails;
+  return repair_wording::RowMarkOf(check_.rows[static_cast<std::size_t>(row)]);
 }
 
 QString TPasswordEntry::MarginText(int line) const {
@@ -284,15 +279,7 @@ QString TPasswordEntry::MarginText(int line) const {
   const EntryLine& entry = layout_.lines[static_cast<std::size_t>(line)];
   if (entry.kind == EntryLine::PageHeading) return PageHeading(entry.page);
   const QString number = QString::number(entry.row % static_cast<int>(kRowsPerPage) + 1);
-  switch (MarkOfRow(entry.row)) {
-    case RowMark::Checks:
-      return number + u' ' + kMarkChecks;
-    case RowMark::Fails:
-      return number + u' ' + kMarkFails;
-    case RowMark::Incomplete:
-      break;
-  }
-  return number + u' ' + kMarkIncomplete;
+  return number + u' ' + QString::fromUtf8(repair_wording::RowMarkText(MarkOfRow(entry.row)));
 }
 
 void TPasswordEntry::UpdateMarks() {
@@ -330,8 +317,10 @@ void TPasswordEntry::UpdateMarks() {
 
 int TPasswordEntry::MarginWidth() const {
   const QFontMetrics metrics = margin_->fontMetrics();
-  const int widest = std::max(metrics.horizontalAdvance(PageHeading(kCapacity / kPageChars)),
-                              metrics.horizontalAdvance(QStringLiteral("5 ") + kMarkFails));
+  const int widest =
+      std::max(metrics.horizontalAdvance(PageHeading(kCapacity / kPageChars)),
+               metrics.horizontalAdvance(QStringLiteral("5 ") +
+                                         QString::fromUtf8(repair_wording::kRowFailsMark)));
   return widest + 2 * kMarginPadding;
 }
 

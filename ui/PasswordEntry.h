@@ -29,7 +29,7 @@ class TPasswordEntry : public QPlainTextEdit {
   // whole file cannot stall the window.
   static constexpr int kCapacity = static_cast<int>(repair_wording::kTypedTextCapacity);
 
-  enum class RowMark { Incomplete, Checks, Fails };
+  using RowMark = repair_wording::RowMark;
 
   // `platform` supplies the clipboard; it must outlive the entry.
   explicit TPasswordEntry(Platform& platform, QWidget* parent = nullptr);

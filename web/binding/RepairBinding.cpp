@@ -9,7 +9,7 @@
 
 #include "codec/LiveCheck.h"
 #include "codec/PasswordRepair.h"
-#include "codec/Utf8.h"
+#include "codec/TypedText.h"
 #include "core/PasswordLayout.h"
 #include "core/RepairWording.h"
 #include "web/binding/BindingSupport.h"
@@ -20,17 +20,6 @@ namespace {
 
 using emscripten::val;
 using namespace repair_wording;
-
-// Each character of UTF-8 text, as the decoder counts them.
-std::vector<std::string_view> Characters(std::string_view text) {
-  std::vector<std::string_view> characters;
-  while (!text.empty()) {
-    const std::size_t length = Utf8CharLength(text);
-    characters.push_back(text.substr(0, length));
-    text.remove_prefix(length);
-  }
-  return characters;
-}
 
 // [{text, invalid}] for `count` characters from `first`.
 val CharacterCells(const std::vector<std::string_view>& characters,
@@ -45,13 +34,17 @@ val CharacterCells(const std::vector<std::string_view>& characters,
   return cells;
 }
 
-const char* MarkOf(const TypedRowCheck& row) {
-  if (!row.complete) return kRowIncompleteMark;
-  return row.matches ? kRowChecksMark : kRowFailsMark;
-}
-const char* MarkName(const TypedRowCheck& row) {
-  if (!row.complete) return "incomplete";
-  return row.matches ? "checks" : "fails";
+// The page's class name for a row's mark.
+const char* MarkName(RowMark mark) {
+  switch (mark) {
+    case RowMark::Checks:
+      return "checks";
+    case RowMark::Fails:
+      return "fails";
+    case RowMark::Incomplete:
+      break;
+  }
+  return "incomplete";
 }
 
 // The text as typed, cleaned as pasted text is and cut at the box's
@@ -62,7 +55,7 @@ val CheckPassword(const std::string& typed) {
   const std::string cleaned =
       std::string(FirstCharacters(CleanPasswordText(typed), kTypedTextCapacity));
   const TypedPasswordCheck check = CheckTypedPassword(cleaned);
-  const std::vector<std::string_view> characters = Characters(cleaned);
+  const std::vector<std::string_view> characters = SplitTypedText(cleaned).characters;
   std::vector<bool> invalid(characters.size(), false);
   for (const std::size_t position : check.invalidPositions) invalid[position - 1] = true;
 
@@ -72,11 +65,11 @@ val CheckPassword(const std::string& typed) {
     if (line.kind == CheckLine::PageHeading) {
       entry.set("heading", PageHeadingInWords(line.page));
     } else {
-      const TypedRowCheck& row = check.rows[line.row];
+      const RowMark mark = RowMarkOf(check.rows[line.row]);
       const std::size_t head = std::min(line.count, kGroupLength);
       entry.set("number", static_cast<int>(line.row % kRowsPerPage + 1));
-      entry.set("mark", std::string(MarkOf(row)));
-      entry.set("state", std::string(MarkName(row)));
+      entry.set("mark", std::string(RowMarkText(mark)));
+      entry.set("state", std::string(MarkName(mark)));
       entry.set("head", CharacterCells(characters, invalid, line.first, head));
       entry.set("tail", CharacterCells(characters, invalid, line.first + head, line.count - head));
     }
@@ -96,26 +89,17 @@ val CheckPassword(const std::string& typed) {
 // The repair search for the checked text (CheckPassword's `password`), the
 // type taken from its length: {words, candidates: [{password, words}]}.
 val RepairTypedPassword(const std::string& password) {
-  const auto type = RepairTypeForLength(PasswordCharCount(password));
-  RepairResult search;
-  std::string words;
-  if (!type) {
-    search.outcome = RepairOutcome::WrongLength;
-    words = OutcomeInWords(search);
-  } else {
-    search = RepairPassword(*type, password);
-    words = SearchResultInWords(*type, password, search);
-  }
+  const TypedRepair repair = RepairTypedText(password);
   val candidates = val::array();
   int number = 0;
-  for (const RepairCandidate& candidate : search.candidates) {
+  for (const RepairCandidate& candidate : repair.result.candidates) {
     val entry = val::object();
     entry.set("password", candidate.password);
     entry.set("words", CandidateInWords(candidate, ++number));
     candidates.call<void>("push", entry);
   }
   val result = val::object();
-  result.set("words", words);
+  result.set("words", repair.words);
   result.set("candidates", candidates);
   return result;
 }
