@@ -133,6 +133,9 @@ bool CoinsEditEnabled(int type) {
 val CharacterNames() {
   return StringArray(kCharacterNames);
 }
+val ElementNames() {
+  return StringArray(kElementNames);
+}
 val DjinnNames() {
   val elements = val::array();
   for (const auto& names : kDjinnNames) elements.call<void>("push", StringArray(names));
@@ -162,6 +165,7 @@ val Texts() {
       {"sourceUnusablePassword", w::kSourceUnusablePassword},
       {"sourceInvalidPassword", w::kSourceInvalidPassword},
       {"pagePrefix", w::kPagePrefix},
+      {"pageRowGap", kPageRowGap.data()},
       {"informationTitle", w::kInformationTitle},
       {"warningTitle", w::kWarningTitle},
       {"confirmDefault", w::kConfirmDefault},
@@ -197,6 +201,7 @@ EMSCRIPTEN_BINDINGS(velmara_texts) {
   function("coinsEditEnabled", &CoinsEditEnabled);
   function("characterNames", &CharacterNames);
   function("djinnNames", &DjinnNames);
+  function("elementNames", &ElementNames);
   function("sideQuestCount", &SideQuestCount);
   function("slotsPerCharacter", &SlotsPerCharacter);
   function("defaultPassword", &DefaultPassword);

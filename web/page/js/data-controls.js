@@ -8,7 +8,6 @@
   const $ = (id) => document.getElementById(id);
   const { state } = V;
 
-  const elements = ["Venus", "Mercury", "Mars", "Jupiter"];
   const elementCaptions = [
     "地精灵(<u>V</u>):",
     "水精灵(<u>M</u>):",
@@ -19,6 +18,7 @@
 
   // From the shared tables at start-up.
   let statFields = []; // [{name, caption, maxLength, level}]
+  let elements = []; // "Venus", ...: the Djinn lists' ids
   let characterNames = [];
   let djinnNames = []; // djinnNames[e][d] is bit d of element e's mask
   let sideQuestCount = 0;
@@ -117,6 +117,7 @@
   const controls = {
     build() {
       statFields = state.module.statFields();
+      elements = state.module.elementNames();
       characterNames = state.module.characterNames();
       djinnNames = state.module.djinnNames();
       sideQuestCount = state.module.sideQuestCount();

@@ -40,6 +40,8 @@
   }
 
   V.dialogs = {
+    showModal,
+
     // A plain, information or warning box with an OK button.
     async message(text, title = applicationTitle) {
       await messageBox(text, title, [["OK", "ok"]]);

@@ -13,9 +13,7 @@
   let lbCharacter = null;
   let lbItems = null;
 
-  function rowView(row) {
-    return { text: row.text, className: `item-${state.module.colourClass(row.word)}` };
-  }
+  const rowView = (row) => V.inventory.rowView(row);
 
   function showSlots() {
     editor.slots().forEach((row, slot) => lbCharacter.setRow(slot, rowView(row)));
@@ -105,12 +103,7 @@
       lbCharacter.select(Math.min(Math.max(startIndex, 0), lbCharacter.count - 1));
       selectItemOfSlot(lbCharacter.selected);
 
-      const dialog = $("dlgInventory");
-      const closed = new Promise((resolve) =>
-        dialog.addEventListener("close", () => resolve(dialog.returnValue), { once: true }),
-      );
-      dialog.returnValue = "";
-      dialog.showModal();
+      const closed = V.dialogs.showModal($("dlgInventory"));
       lbCharacter.element.focus();
       return closed;
     },

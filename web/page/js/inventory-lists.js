@@ -19,6 +19,8 @@
   }
 
   const inventory = {
+    rowView,
+
     build() {
       names = V.controls.characterNames();
       slotsPerCharacter = state.module.slotsPerCharacter();

@@ -45,7 +45,7 @@
         const text = document.createElement("span");
         text.className = "row-text";
         // Five characters, two blanks, five, as a page of the password shows.
-        text.append(...cells(line.head), "  ", ...cells(line.tail));
+        text.append(...cells(line.head), state.texts.pageRowGap, ...cells(line.tail));
         element.append(margin, text);
         return element;
       }),
@@ -111,14 +111,9 @@
     // Opens the box empty; a password chosen with Use is loaded as pasted
     // password text is, without touching the clipboard.
     async open() {
-      const dialog = $("dlgPasswordCheck");
       $("ePassword").value = "";
       changed();
-      const closed = new Promise((resolve) =>
-        dialog.addEventListener("close", () => resolve(dialog.returnValue), { once: true }),
-      );
-      dialog.returnValue = "";
-      dialog.showModal();
+      const closed = V.dialogs.showModal($("dlgPasswordCheck"));
       $("ePassword").focus();
       const chosen = await closed;
       if (chosen === "") return;
