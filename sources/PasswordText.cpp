@@ -1,7 +1,5 @@
 #include "sources/PasswordText.h"
 
-#include <vector>
-
 namespace velmara {
 
 namespace {
@@ -16,10 +14,28 @@ qsizetype NextCharacter(const QString& text, qsizetype i) {
 
 }  // namespace
 
-QString FormatPasswordForClipboard(const QString& password) {
+std::vector<qsizetype> CharacterStarts(const QString& text) {
   std::vector<qsizetype> starts;
-  for (qsizetype i = 0; i < password.size(); i = NextCharacter(password, i)) starts.push_back(i);
-  starts.push_back(password.size());
+  for (qsizetype i = 0; i < text.size(); i = NextCharacter(text, i)) starts.push_back(i);
+  starts.push_back(text.size());
+  return starts;
+}
+
+QString FirstCharacters(const QString& text, int count) {
+  qsizetype end = 0;
+  for (int n = 0; n < count && end < text.size(); ++n) end = NextCharacter(text, end);
+  return text.left(end);
+}
+
+QString WithoutLoneSurrogates(QString text) {
+  for (qsizetype i = 0; i < text.size(); i = NextCharacter(text, i))
+    if (text[i].isSurrogate() && NextCharacter(text, i) == i + 1)
+      text[i] = QChar::ReplacementCharacter;
+  return text;
+}
+
+QString FormatPasswordForClipboard(const QString& password) {
+  const std::vector<qsizetype> starts = CharacterStarts(password);
 
   QString text;
   for (const ClipboardGroup& group : ClipboardGroups(starts.size() - 1)) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "core/PasswordLayout.h"
 
@@ -21,5 +22,18 @@ QString CleanPasswordText(const QString& text);
 
 // Number of characters as the user sees them (code points, not UTF-16 units).
 qsizetype PasswordCharCount(const QString& text);
+
+// Where each character of `text` starts, in UTF-16 units, followed by the
+// text's length: a surrogate pair is one character, an unpaired surrogate one
+// of its own, as the decoder counts them.
+std::vector<qsizetype> CharacterStarts(const QString& text);
+
+// The first `count` characters of `text`.
+QString FirstCharacters(const QString& text, int count);
+
+// `text` with every unpaired surrogate replaced by U+FFFD, the character that
+// stands for one: conversions to UTF-8 would write it as a "?", which is a
+// password character.
+QString WithoutLoneSurrogates(QString text);
 
 }  // namespace velmara

@@ -8,14 +8,12 @@
 #include <QString>
 #include <vector>
 
+#include "core/RepairWording.h"
+
 namespace velmara {
 
-struct EntryLine {
-  enum Kind { PageHeading, Row };
-  Kind kind = PageHeading;
-  int page = 0;  // from 0
-  int row = 0;   // Row lines: the row in the whole text, from 0
-};
+// The lines are those the page's check box shows too.
+using EntryLine = repair_wording::CheckLine;
 
 struct EntryLayout {
   QString text;                  // the lines, separated by '\n'
@@ -33,14 +31,6 @@ struct EntryLayout {
 
 // `cleaned` holds no blanks or line ends (CleanPasswordText).
 EntryLayout LayOutEntry(const QString& cleaned);
-
-// `text` with every unpaired surrogate replaced by U+FFFD, the character that
-// stands for one: conversions to UTF-8 would write it as a "?", which is a
-// password character.
-QString WithoutLoneSurrogates(QString text);
-
-// The first `count` characters (code points) of `text`.
-QString FirstCharacters(const QString& text, int count);
 
 // The characters of `entry` (text of the edit, line ends as '\n') that remain
 // before `position` once the text is cleaned.

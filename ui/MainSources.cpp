@@ -13,7 +13,6 @@
 #include "core/PartyRules.h"
 #include "sources/PasswordText.h"
 #include "sources/SaveFile.h"
-#include "ui/EntryLayout.h"
 #include "ui/ItemRoles.h"
 #include "ui/MainTables.h"
 #include "ui/MainTexts.h"

@@ -277,9 +277,10 @@ TPasswordEntry::RowMark TPasswordEntry::MarkOfRow(int row) const {
 QString TPasswordEntry::MarginText(int line) const {
   if (line < 0 || static_cast<std::size_t>(line) >= layout_.lines.size()) return {};
   const EntryLine& entry = layout_.lines[static_cast<std::size_t>(line)];
-  if (entry.kind == EntryLine::PageHeading) return PageHeading(entry.page);
-  const QString number = QString::number(entry.row % static_cast<int>(kRowsPerPage) + 1);
-  return number + u' ' + QString::fromUtf8(repair_wording::RowMarkText(MarkOfRow(entry.row)));
+  if (entry.kind == EntryLine::PageHeading) return PageHeading(static_cast<int>(entry.page));
+  const QString number = QString::number(entry.row % kRowsPerPage + 1);
+  return number + u' ' +
+         QString::fromUtf8(repair_wording::RowMarkText(MarkOfRow(static_cast<int>(entry.row))));
 }
 
 void TPasswordEntry::UpdateMarks() {
@@ -287,7 +288,7 @@ void TPasswordEntry::UpdateMarks() {
   for (std::size_t line = 0; line < layout_.lines.size(); ++line) {
     const EntryLine& entry = layout_.lines[line];
     if (entry.kind != EntryLine::Row) continue;
-    const RowMark mark = MarkOfRow(entry.row);
+    const RowMark mark = MarkOfRow(static_cast<int>(entry.row));
     if (mark == RowMark::Incomplete) continue;
     QTextEdit::ExtraSelection tint;
     tint.cursor = QTextCursor(document()->findBlockByNumber(static_cast<int>(line)));
@@ -347,7 +348,7 @@ void TPasswordEntry::PaintMargin(QPaintEvent* event) {
       Qt::Alignment alignment = Qt::AlignLeft;
       if (entry.kind == EntryLine::Row) {
         alignment = Qt::AlignRight;
-        const RowMark mark = MarkOfRow(entry.row);
+        const RowMark mark = MarkOfRow(static_cast<int>(entry.row));
         if (mark == RowMark::Checks) colour = kChecksColour;
         if (mark == RowMark::Fails) colour = kFailsColour;
         if (mark == RowMark::Incomplete) colour = palette().color(QPalette::PlaceholderText);
