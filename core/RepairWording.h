@@ -4,8 +4,8 @@
 // candidate at the page, row and place where the user sees it ("第2页 第3行
 // 第4个：S → 5"), and what the search found. Also the layout in which the box
 // shows the text being typed: a heading before every page, then its rows.
-// All texts are UTF-8. The desktop dialog (ui/PasswordCheck.cpp,
-// ui/RepairTexts.cpp) and the page both take their words from here.
+// All texts are UTF-8. The desktop dialog (ui/PasswordCheck.cpp) and the page
+// both take their words from here.
 #pragma once
 
 #include <cstddef>

@@ -23,7 +23,6 @@
 #include "ui/ItemRoles.h"
 #include "ui/LayoutSizes.h"
 #include "ui/PasswordEntry.h"
-#include "ui/RepairTexts.h"
 
 namespace velmara {
 
@@ -183,7 +182,8 @@ void TdlgPasswordCheck::btnSearchClick() {
 void TdlgPasswordCheck::ListCandidates(const RepairResult& result) {
   int number = 0;
   for (const RepairCandidate& candidate : result.candidates) {
-    auto* row = new QListWidgetItem(CandidateInWords(candidate, ++number), lbCandidates);
+    auto* row = new QListWidgetItem(Words(repair_wording::CandidateInWords(candidate, ++number)),
+                                    lbCandidates);
     row->setData(kPasswordRole, QString::fromStdString(candidate.password));
   }
   if (lbCandidates->count() == 0) return;
