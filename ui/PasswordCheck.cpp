@@ -91,9 +91,7 @@ void TdlgPasswordCheck::CreateControls() {
 void TdlgPasswordCheck::LayOutControls() {
   // Two pages with their headings.
   const QFontMetrics metrics(PasswordFont());
-  const int chrome = 2 * ePassword->frameWidth() +
-                     2 * static_cast<int>(ePassword->document()->documentMargin()) + 4;
-  ePassword->setFixedHeight(kEntryLines * metrics.lineSpacing() + chrome);
+  ePassword->setFixedHeight(kEntryLines * metrics.lineSpacing() + TextEditChrome(ePassword));
   lbCandidates->setMinimumWidth(kListWidth);
   lbCandidates->setFixedHeight(ePassword->height());
 

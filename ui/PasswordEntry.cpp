@@ -27,8 +27,6 @@ constexpr int kPageChars = static_cast<int>(kPageLength);
 constexpr std::size_t kUndoSteps = 200;
 constexpr int kMarginPadding = 6;
 
-const QString kRowSample = QStringLiteral("WWWWW  WWWWW");
-
 // Row tints behind the text, and the marks' own colours in the margin.
 const QColor kChecksTint(222, 245, 222);
 const QColor kFailsTint(255, 214, 214);
@@ -74,9 +72,8 @@ TPasswordEntry::TPasswordEntry(Platform& platform, QWidget* parent)
   document()->setUndoRedoEnabled(false);
   setViewportMargins(MarginWidth(), 0, 0, 0);
   // A row of wide characters beside the margin and a scroll bar.
-  const int chrome = 2 * frameWidth() + 2 * static_cast<int>(document()->documentMargin()) +
-                     style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
-  setMinimumWidth(fontMetrics().horizontalAdvance(kRowSample) + MarginWidth() + chrome);
+  const int chrome = TextEditChrome(this) + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+  setMinimumWidth(fontMetrics().horizontalAdvance(WidestPasswordRow()) + MarginWidth() + chrome);
 
   connect(this, &QPlainTextEdit::textChanged, this, &TPasswordEntry::ContentsEdited);
   connect(this, &QPlainTextEdit::updateRequest, margin_, [this](const QRect& rect, int dy) {

@@ -50,7 +50,6 @@ constexpr int kPageControlBottom = 19;
 
 constexpr int kInventoryRows = kSlotsPerCharacter;
 constexpr int kMemoRows = 5;
-const QString kMemoSample = QStringLiteral("WWWWW  WWWWW");
 
 template <typename T>
 T* Named(T* widget, const char* name) {
@@ -248,9 +247,8 @@ void TfmMain::CreateMainTab() {
     Memo1->setFont(font);
     // Five rows of "abcde  fghij" with the frame and the document margin.
     const QFontMetrics metrics(font);
-    const int chrome =
-        2 * Memo1->frameWidth() + 2 * static_cast<int>(Memo1->document()->documentMargin()) + 4;
-    Memo1->setFixedSize(std::max(129, metrics.horizontalAdvance(kMemoSample) + chrome),
+    const int chrome = TextEditChrome(Memo1);
+    Memo1->setFixedSize(std::max(129, metrics.horizontalAdvance(WidestPasswordRow()) + chrome),
                         std::max(105, kMemoRows * metrics.lineSpacing() + chrome));
   }
   auto* memoLabel = new QLabel(QStringLiteral("密码:"), tsMain);
