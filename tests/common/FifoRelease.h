@@ -1,6 +1,6 @@
-// Keeps a test of a FIFO writer from hanging: a writer that opens a FIFO no
-// program reads blocks until a reader comes. Plain POSIX, for the GoogleTest
-// suites and the Qt Test programs alike.
+// Keeps a test of a FIFO reader or writer from hanging: opening a FIFO blocks
+// until the other end is opened too. Plain POSIX, for the GoogleTest suites
+// and the Qt Test programs alike.
 #pragma once
 
 #include <fcntl.h>
@@ -21,6 +21,14 @@ inline void ReleaseWaitingWriter(const std::string& path) {
   if (reader >= 0) ::close(reader);
 }
 
+// Gives a reader blocked opening the FIFO at `path` a writer that goes away
+// at once; the reader then sees the end of the file. Opening the write end
+// without blocking succeeds only while a reader is there.
+inline void ReleaseWaitingReader(const std::string& path) {
+  const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+  if (writer >= 0) ::close(writer);
+}
+
 // Ignores SIGPIPE for its lifetime, so that a write into a FIFO whose reader
 // has gone fails with EPIPE instead of ending the test program.
 class SigpipeIgnored {
@@ -34,20 +42,22 @@ class SigpipeIgnored {
   void (*saved_)(int);
 };
 
-// Watches the FIFO at `path` while a write that must not wait runs on the
-// test's own thread (a window's handler, say). Once `grace` has passed it
-// releases a waiting writer again and again, so that a write that waits after
-// all ends and the test fails instead of hanging.
-class FifoWriterRelease {
+// Watches the FIFO at `path` while a read or write that must not wait runs
+// on the test's own thread (a window's handler, say). Once `grace` has passed
+// it releases a waiting reader or writer again and again, so that a call that
+// waits after all ends and the test fails instead of hanging.
+class FifoWaitRelease {
  public:
-  explicit FifoWriterRelease(std::string path,
-                             std::chrono::milliseconds grace = std::chrono::seconds(5))
-      : path_(std::move(path)), watcher_([this, grace] { Watch(grace); }) {}
-  ~FifoWriterRelease() { stop(); }
-  FifoWriterRelease(const FifoWriterRelease&) = delete;
-  FifoWriterRelease& operator=(const FifoWriterRelease&) = delete;
+  enum class Side { Reader, Writer };  // which end the call under test opens
 
-  // Stops watching. True when a writer had to be released: the write waited.
+  FifoWaitRelease(std::string path, Side side,
+                  std::chrono::milliseconds grace = std::chrono::seconds(5))
+      : path_(std::move(path)), side_(side), watcher_([this, grace] { Watch(grace); }) {}
+  ~FifoWaitRelease() { stop(); }
+  FifoWaitRelease(const FifoWaitRelease&) = delete;
+  FifoWaitRelease& operator=(const FifoWaitRelease&) = delete;
+
+  // Stops watching. True when the call had to be released: it waited.
   bool stop() {
     finished_ = true;
     if (watcher_.joinable()) watcher_.join();
@@ -60,13 +70,17 @@ class FifoWriterRelease {
     while (!finished_ && std::chrono::steady_clock::now() < deadline)
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     while (!finished_) {
-      ReleaseWaitingWriter(path_);
+      if (side_ == Side::Writer)
+        ReleaseWaitingWriter(path_);
+      else
+        ReleaseWaitingReader(path_);
       released_ = true;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   }
 
   const std::string path_;
+  const Side side_;
   const SigpipeIgnored sigpipe_;
   std::atomic<bool> finished_{false};
   std::atomic<bool> released_{false};

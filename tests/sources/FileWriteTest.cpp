@@ -175,7 +175,7 @@ TEST_P(FileWriteTest, WritesIntoAFifoThatStaysAFifo) {
 TEST_P(FileWriteTest, NeverWaitFailsAtOnceOnAFifoWithoutReader) {
   const std::string fifo = Native(PathOf("out.fifo"));
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0) << std::strerror(errno);
-  test::FifoWriterRelease release(fifo);
+  test::FifoWaitRelease release(fifo, test::FifoWaitRelease::Side::Writer);
   QString reason;
   const bool written = Write(PathOf("out.fifo"), &reason, WriteWait::NeverWait);
   EXPECT_FALSE(release.stop()) << "the write waited for a reader";

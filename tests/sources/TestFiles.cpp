@@ -10,6 +10,7 @@
 #include <future>
 
 #include "sources/SaveFile.h"
+#include "tests/common/FifoRelease.h"
 
 namespace velmara::test {
 
@@ -73,12 +74,8 @@ bool CallsReturnPromptlyOnFifo(const QString& fifoPath, bool writerHolds, std::s
   auto done = std::async(std::launch::async, call);
   const bool prompt = done.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
   if (writer >= 0) ::close(writer);  // a reader still waiting now sees the end of the file
-  // A reader blocked in open() returns once a writer comes and goes; opening
-  // the write end without blocking succeeds only while a reader is there.
-  while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
-    const int release = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
-    if (release >= 0) ::close(release);
-  }
+  while (done.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+    ReleaseWaitingReader(name.toStdString());
   done.get();
   return prompt;
 }

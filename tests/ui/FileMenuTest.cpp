@@ -285,7 +285,14 @@ class FileMenuTest : public MainWindowTest {
     loadSave(goodSave());
     QCOMPARE(sources()->count(), 2);
 
-    loadSave(target);
+    {
+      // Nothing unreadable is opened to be read: a FIFO without a writer would
+      // hold the window until one came.
+      test::FifoWaitRelease release(QFile::encodeName(target).toStdString(),
+                                    test::FifoWaitRelease::Side::Reader);
+      loadSave(target);
+      QVERIFY2(!release.stop(), "the load waited for a writer");
+    }
     QCOMPARE(sources()->count(), 0);
     QVERIFY(ui.window->SaveImage.isEmpty());
     verifyInvalidDisplay();
@@ -469,7 +476,7 @@ class FileMenuTest : public MainWindowTest {
     const QString target = path(QStringLiteral("party.fifo"));
     const QByteArray native = QFile::encodeName(target);
     QCOMPARE(::mkfifo(native.constData(), 0600), 0);
-    test::FifoWriterRelease release(native.toStdString());
+    test::FifoWaitRelease release(native.toStdString(), test::FifoWaitRelease::Side::Writer);
     ui.platform.answerSave(target);
     ui.trigger(menuItem);
     QVERIFY2(!release.stop(), "the save waited for a reader");
