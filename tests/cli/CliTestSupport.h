@@ -15,6 +15,7 @@
 
 #include "cli/Cli.h"
 #include "codec/PasswordData.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara::testing {
 
@@ -38,10 +39,6 @@ inline CliResult RunWithOutput(const std::vector<std::string>& args, std::ostrea
   std::ostringstream err;
   const int status = RunCli(args, in, out, err);
   return {status, {}, err.str()};
-}
-
-inline std::string RecordBytes(const TPasswordData& data) {
-  return {reinterpret_cast<const char*>(&data), sizeof data};
 }
 
 inline TPasswordData RecordFromBytes(const std::string& bytes) {

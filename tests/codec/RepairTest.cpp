@@ -13,7 +13,7 @@
 #include "codec/Password.h"
 #include "codec/PasswordRepair.h"
 #include "codec/PasswordTiles.h"
-#include "codec/Utf8.h"
+#include "codec/TypedText.h"
 #include "tests/codec/PasswordTestSupport.h"
 #include "tests/common/PasswordSupport.h"
 
@@ -25,13 +25,8 @@ using testing::PlausibleRecord;
 constexpr std::size_t kAll = 1000;  // enough to see every candidate
 
 std::vector<std::string> Characters(std::string_view text) {
-  std::vector<std::string> characters;
-  while (!text.empty()) {
-    const std::size_t length = Utf8CharLength(text);
-    characters.emplace_back(text.substr(0, length));
-    text.remove_prefix(length);
-  }
-  return characters;
+  const std::vector<std::string_view> cut = SplitTypedText(text).characters;
+  return {cut.begin(), cut.end()};
 }
 
 // Applies a candidate's changes to the typed text by the contract of the
@@ -214,19 +209,10 @@ const MistakeKind kMistakes[] = {
      }},
 };
 
-struct TypeCase {
-  const char* name;
-  TPasswordType type;
-};
-void PrintTo(const TypeCase& c, std::ostream* os) {
-  *os << c.name;
-}
-const TypeCase kTypes[] = {{"Gold", ptGold}, {"Silver", ptSilver}, {"Bronze", ptBronze}};
-
-class RepairKinds : public ::testing::TestWithParam<TypeCase> {};
+class RepairKinds : public ::testing::TestWithParam<TPasswordType> {};
 
 TEST_P(RepairKinds, EveryKindOfMistakeIsUndone) {
-  const TPasswordType type = GetParam().type;
+  const TPasswordType type = GetParam();
   TVelmaraPasswordEncoder encoder;
   for (const MistakeKind& kind : kMistakes) {
     if (!kind.appliesTo(type)) continue;
@@ -259,8 +245,8 @@ TEST_P(RepairKinds, EveryKindOfMistakeIsUndone) {
 TEST_P(RepairKinds, APasswordThatDecodesComesBackUnchanged) {
   TPasswordData party = PlausibleRecord(3);
   TVelmaraPasswordEncoder encoder;
-  const std::string password = encoder.MakePassword(GetParam().type, &party);
-  const RepairResult result = RepairPassword(GetParam().type, password);
+  const std::string password = encoder.MakePassword(GetParam(), &party);
+  const RepairResult result = RepairPassword(GetParam(), password);
   EXPECT_EQ(result.outcome, RepairOutcome::AlreadyValid);
   ASSERT_EQ(result.candidates.size(), 1u);
   EXPECT_EQ(result.candidates[0].password, password);
@@ -268,8 +254,10 @@ TEST_P(RepairKinds, APasswordThatDecodesComesBackUnchanged) {
   EXPECT_TRUE(result.candidates[0].plausible);
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, RepairKinds, ::testing::ValuesIn(kTypes),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Types, RepairKinds, ::testing::Values(ptGold, ptSilver, ptBronze),
+                         [](const auto& info) {
+                           return std::string(PasswordTypeName(info.param));
+                         });
 
 // ---------------------------------------------------------------------------
 // Beyond the model: no candidate, never a guess.
@@ -280,8 +268,7 @@ TEST(Repair, MoreMistakesThanTheModelGiveNoCandidate) {
   const std::string gold = encoder.MakePassword(ptGold, &party);
   const std::string silver = encoder.MakePassword(ptSilver, &party);
   auto changed = [](std::string text, std::initializer_list<std::size_t> positions) {
-    for (std::size_t at : positions)
-      text[at] = TileToChar((CharToTile(static_cast<unsigned char>(text[at])) + 5) & 63);
+    for (std::size_t at : positions) text = testing::ShiftedCharacter(std::move(text), at, 5);
     return text;
   };
   auto swapped = [](std::string text, std::size_t at) {
@@ -331,10 +318,8 @@ TEST(Repair, AMistakeInARowThatStillChecksIsFound) {
   TVelmaraPasswordEncoder encoder;
   const std::string gold = encoder.MakePassword(ptGold, &party);
   auto rowChecks = [](const std::string& text, std::size_t r) {
-    std::uint8_t row[kRowLength];
-    for (std::size_t k = 0; k < kRowLength; ++k)
-      row[k] = RemovePositionOffset(
-          CharToTile(static_cast<unsigned char>(text[r * kRowLength + k])), r * kRowLength + k);
+    const std::vector<std::uint8_t> values = testing::TileValues(text);
+    const std::uint8_t* row = values.data() + r * kRowLength;
     return row[kRowDataTiles] == RowCheckValue(row);
   };
   std::size_t tried = 0;

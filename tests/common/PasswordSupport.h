@@ -1,5 +1,5 @@
 // Password helpers that the codec, file-layer, velmara-pw and window tests
-// share: a password made from a record, a text's tile values with the
+// share: a record's bytes, a password made from a record, a text's tile values with the
 // position offset removed, and a character changed by a number of tiles.
 #pragma once
 
@@ -14,6 +14,11 @@
 #include "codec/PasswordTiles.h"
 
 namespace velmara::testing {
+
+// The record's bytes, as a data file holds them.
+inline std::string RecordBytes(const TPasswordData& data) {
+  return {reinterpret_cast<const char*>(&data), sizeof data};
+}
 
 // The password of `type` for `data`, from a fresh encoder.
 inline std::string PasswordOf(TPasswordType type, const TPasswordData& data) {

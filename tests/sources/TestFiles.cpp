@@ -11,6 +11,7 @@
 
 #include "sources/SaveFile.h"
 #include "tests/common/FifoRelease.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara::test {
 
@@ -27,7 +28,7 @@ QByteArray ReadBytes(const QString& path) {
 }
 
 QByteArray BytesOf(const TPasswordData& data) {
-  return QByteArray(reinterpret_cast<const char*>(&data), sizeof data);
+  return QByteArray::fromStdString(testing::RecordBytes(data));
 }
 
 TPasswordData PatternRecord(std::uint8_t seed) {

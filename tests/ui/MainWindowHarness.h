@@ -173,7 +173,7 @@ inline QString Encoded(TPasswordType type, const TPasswordData& data) {
 }
 
 inline QByteArray Bytes(const TPasswordData& data) {
-  return QByteArray(reinterpret_cast<const char*>(&data), sizeof data);
+  return QByteArray::fromStdString(RecordBytes(data));
 }
 
 inline QString DefaultPassword(DefaultParty which) {

@@ -11,6 +11,7 @@
 
 #include "codec/PasswordData.h"
 #include "codec/VelmaraData.h"
+#include "tests/common/PasswordSupport.h"
 
 namespace velmara::testing {
 
@@ -46,8 +47,7 @@ inline QByteArray SaveImage(const std::vector<Block>& blocks, int size = kImageS
     QByteArray bytes(kBlockSize, '\0');
     bytes.replace(0, 7, block.signature);
     bytes[7] = static_cast<char>(block.slot);
-    bytes.replace(16, sizeof party,
-                  QByteArray(reinterpret_cast<const char*>(&party), sizeof party));
+    bytes.replace(16, sizeof party, QByteArray::fromStdString(RecordBytes(party)));
     const int at = block.index * kBlockSize;
     if (at + kBlockSize <= size) image.replace(at, kBlockSize, bytes);
   }
