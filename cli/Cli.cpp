@@ -49,19 +49,25 @@ QString PasswordTextFromUtf8(std::string_view raw) {
   return decoder(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
 }
 
+// The password text of decode and repair, from the command line or standard
+// input, cleaned as text pasted into the window is, in UTF-8.
+std::string CleanedInput(const CliOptions& options, std::istream& in) {
+  const std::string raw = options.input == kStdStream ? ReadPasswordText(in) : options.input;
+  return CleanPasswordText(PasswordTextFromUtf8(raw)).toStdString();
+}
+
 // The text is cleaned and measured exactly as text pasted into the window is,
 // and the type follows its length unless one was named.
 void Decode(const CliOptions& options, std::istream& in, std::ostream& out) {
   TPasswordData data{};
   if (options.base) data = ReadRecord(*options.base, in);
-  const std::string raw = options.input == kStdStream ? ReadPasswordText(in) : options.input;
-  const QString cleaned = CleanPasswordText(PasswordTextFromUtf8(raw));
+  const std::string cleaned = CleanedInput(options, in);
   std::optional<TPasswordType> type = options.type;
-  if (!type) type = PasswordTypeForLength(PasswordCharCount(cleaned));
+  if (!type) type = PasswordTypeForLength(PasswordCharCount(std::string_view(cleaned)));
   if (!type) throw CliRejection(kWrongLengthMessage);
 
   TVelmaraPasswordDecoder decoder;
-  const std::string message = decoder.DecodePassword(*type, cleaned.toStdString(), &data);
+  const std::string message = decoder.DecodePassword(*type, cleaned, &data);
   if (!message.empty()) throw CliRejection(message);
 
   if (options.output)
@@ -73,10 +79,8 @@ void Decode(const CliOptions& options, std::istream& in, std::ostream& out) {
 // Cleaned and measured as for decode. With "auto" the type comes from the
 // length, one character either way counting as that type's length.
 void Repair(const CliOptions& options, std::istream& in, std::ostream& out) {
-  const std::string raw = options.input == kStdStream ? ReadPasswordText(in) : options.input;
-  const std::string cleaned = CleanPasswordText(PasswordTextFromUtf8(raw)).toStdString();
-  const auto characters =
-      static_cast<std::size_t>(PasswordCharCount(QString::fromStdString(cleaned)));
+  const std::string cleaned = CleanedInput(options, in);
+  const std::size_t characters = PasswordCharCount(std::string_view(cleaned));
   std::optional<TPasswordType> type = options.type;
   if (!type) type = RepairTypeForLength(characters);
   if (!type)

@@ -28,6 +28,12 @@ constexpr std::size_t kMaxRepairCandidates = 1000;
 const std::map<std::string, TPasswordType> kTypeNames = {
     {"gold", ptGold}, {"silver", ptSilver}, {"bronze", ptBronze}};
 
+// The type named by --type, nullopt for "auto" (the type follows the length).
+std::optional<TPasswordType> TypeOrAuto(const std::string& name) {
+  if (name == "auto") return std::nullopt;
+  return kTypeNames.at(name);
+}
+
 // Examples for --help, by command. A password is quoted or read from standard
 // input: its alphabet holds ! # $ % & + = ?, which the shell would interpret.
 const std::pair<const char*, const char*> kExamples[] = {
@@ -198,9 +204,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   options.type = kTypeNames.at(type_name);
   switch (options.command) {
     case CliCommand::Decode:
-      options.type = decode_type_name == "auto"
-                         ? std::nullopt
-                         : std::optional<TPasswordType>(kTypeNames.at(decode_type_name));
+      options.type = TypeOrAuto(decode_type_name);
       if (base_option->count() > 0) options.base = base;
       if (options.base == kStdStream && options.input == kStdStream)
         return Outcome(ParsedCommandLine::Outcome::UsageError,
@@ -208,9 +212,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       if (decode_output->count() > 0) options.output = output;
       break;
     case CliCommand::Repair:
-      options.type = repair_type_name == "auto"
-                         ? std::nullopt
-                         : std::optional<TPasswordType>(kTypeNames.at(repair_type_name));
+      options.type = TypeOrAuto(repair_type_name);
       break;
     case CliCommand::Extract:
       if (extract_output->count() > 0) options.output = output;
