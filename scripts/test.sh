@@ -96,7 +96,7 @@ if bash "$root/scripts/build-web.sh"; then
   else
     step "Tests of the browser edition (Node and Chromium)"
     log="$root/build-web/tests.log"
-    (cd "$root/web" && VELMARA_PW="$root/build/cli/velmara-pw" node --test tests/*.test.mjs) 2>&1 |
+    (cd "$root/web" && VELMARA_PW="$root/build/cli/velmara-pw" npm test --silent) 2>&1 |
       tee "$log" | grep -E '^(not )?ok |^# (pass|fail)'
     ((PIPESTATUS[0] == 0)) || fail "tests of the browser edition (log: $log)"
     passed=$(sed -n 's/^# pass \([0-9]*\)$/\1/p' "$log")
@@ -106,7 +106,7 @@ if bash "$root/scripts/build-web.sh"; then
     tests_failed=$((tests_failed + ${failed:-0}))
 
     step "Figures of the browser edition"
-    (cd "$root/web" && node tests/measure.mjs) || fail "figures of the browser edition"
+    (cd "$root/web" && npm run measure --silent) || fail "figures of the browser edition"
   fi
 else
   fail "build in build-web/"
