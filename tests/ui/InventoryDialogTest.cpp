@@ -46,6 +46,12 @@ Slots Inventory(Slots words) {
   return words;
 }
 
+// `words` with its last slot holding `last`.
+Slots WithLast(Slots words, std::uint16_t last) {
+  words.back() = last;
+  return words;
+}
+
 Slots FullInventory() {
   Slots words;
   for (int slot = 0; slot < kSlotsPerCharacter; ++slot)
@@ -346,39 +352,19 @@ class InventoryDialogTest : public QObject {
                        .after = Inventory({Herbs(3), kHerb, kLongSword, kNut}),
                        .selectedAfter = 1};
     QTest::newRow("Insert with occupied last slot")
-        << CommandCase{.before =
-                           [] {
-                             Slots s = Inventory({kLongSword});
-                             s.back() = kNut;
-                             return s;
-                           }(),
+        << CommandCase{.before = WithLast(Inventory({kLongSword}), kNut),
                        .slot = 0,
                        .item = kHerb,
                        .button = "btnInsert",
-                       .after =
-                           [] {
-                             Slots s = Inventory({kLongSword});
-                             s.back() = kNut;
-                             return s;
-                           }(),
+                       .after = WithLast(Inventory({kLongSword}), kNut),
                        .message = QStringLiteral("No room to insert a new item."),
                        .selectedAfter = 0};
     QTest::newRow("Insert with only quantity bits in last slot")
-        << CommandCase{.before =
-                           [] {
-                             Slots s = Inventory({kLongSword});
-                             s.back() = 0x0800;
-                             return s;
-                           }(),
+        << CommandCase{.before = WithLast(Inventory({kLongSword}), 0x0800),
                        .slot = 0,
                        .item = kHerb,
                        .button = "btnInsert",
-                       .after =
-                           [] {
-                             Slots s = Inventory({kLongSword});
-                             s.back() = 0x0800;
-                             return s;
-                           }(),
+                       .after = WithLast(Inventory({kLongSword}), 0x0800),
                        .message = QStringLiteral("No room to insert a new item."),
                        .selectedAfter = 0};
     QTest::newRow("Insert without a chosen item")
@@ -463,12 +449,7 @@ class InventoryDialogTest : public QObject {
                                                                    .slot = 14,
                                                                    .item = std::nullopt,
                                                                    .button = "btnRemove",
-                                                                   .after =
-                                                                       [&] {
-                                                                         Slots s = full;
-                                                                         s.back() = 0;
-                                                                         return s;
-                                                                       }(),
+                                                                   .after = WithLast(full, 0),
                                                                    .selectedAfter = 14};
 
     // Quantity without a prompt
@@ -530,18 +511,13 @@ class InventoryDialogTest : public QObject {
                                                                        .button = "btnTop",
                                                                        .after = abcde,
                                                                        .selectedAfter = 0};
-    QTest::newRow("Bottom on row 4 moves behind the empty slots")
-        << CommandCase{.before = abcde,
-                       .slot = 4,
-                       .item = std::nullopt,
-                       .button = "btnBottom",
-                       .after =
-                           [] {
-                             Slots s = Inventory({kLongSword, kHerb, kNut, kOrbOfForce, kHaltGem});
-                             s.back() = kLiftingGem;
-                             return s;
-                           }(),
-                       .selectedAfter = 4};
+    QTest::newRow("Bottom on row 4 moves behind the empty slots") << CommandCase{
+        .before = abcde,
+        .slot = 4,
+        .item = std::nullopt,
+        .button = "btnBottom",
+        .after = WithLast(Inventory({kLongSword, kHerb, kNut, kOrbOfForce, kHaltGem}), kLiftingGem),
+        .selectedAfter = 4};
     QTest::newRow("Bottom on the last slot does nothing") << CommandCase{.before = full,
                                                                          .slot = 14,
                                                                          .item = std::nullopt,
