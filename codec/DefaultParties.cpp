@@ -57,14 +57,8 @@ struct PartyPlan {
 };
 
 std::uint16_t ItemIdByName(std::string_view name) {
-  for (std::string_view row : kItemTable) {
-    if (row.substr(5) == name) {
-      int id = 0;
-      for (char digit : row.substr(0, 4))
-        id = id * 16 + (digit <= '9' ? digit - '0' : digit - 'A' + 10);
-      return static_cast<std::uint16_t>(id);
-    }
-  }
+  for (std::string_view row : kItemTable)
+    if (ItemTableName(row) == name) return ItemTableId(row);
   throw std::logic_error("unknown item in a default party: " + std::string(name));
 }
 

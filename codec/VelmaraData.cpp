@@ -199,14 +199,19 @@ const std::array<std::string_view, 192> kItemTable = {
     "010C-Cleric's Ring",
 };
 
+std::uint16_t ItemTableId(std::string_view row) {
+  std::uint16_t id = 0;
+  std::from_chars(row.data(), row.data() + 4, id, 16);
+  return id;
+}
+
 std::vector<ItemName> BuildItemNames() {
   std::vector<ItemName> names;
   int next = 0;
   for (std::string_view row : kItemTable) {
-    int id = 0;
-    std::from_chars(row.data(), row.data() + 4, id, 16);
+    const int id = ItemTableId(row);
     for (; next < id; ++next) names.push_back({"?", static_cast<std::uint16_t>(next)});
-    names.push_back({std::string(row.substr(5)), static_cast<std::uint16_t>(id)});
+    names.push_back({std::string(ItemTableName(row)), static_cast<std::uint16_t>(id)});
     next = id + 1;
   }
   return names;
@@ -215,11 +220,7 @@ std::vector<ItemName> BuildItemNames() {
 bool IsItemInTable(std::uint16_t id) {
   static const auto present = [] {
     std::array<bool, kItemIdMask + 1> table{};
-    for (std::string_view row : kItemTable) {
-      unsigned value = 0;
-      std::from_chars(row.data(), row.data() + 4, value, 16);
-      table[value] = true;
-    }
+    for (std::string_view row : kItemTable) table[ItemTableId(row)] = true;
     return table;
   }();
   return id < present.size() && present[id];

@@ -16,6 +16,12 @@ namespace velmara {
 // Strictly increasing identifiers, 0..268, 192 rows; row 0 is the empty slot.
 extern const std::array<std::string_view, 192> kItemTable;
 
+// A row's identifier and name.
+std::uint16_t ItemTableId(std::string_view row);
+constexpr std::string_view ItemTableName(std::string_view row) {
+  return row.substr(5);
+}
+
 struct ItemName {
   std::string name;
   std::uint16_t id;

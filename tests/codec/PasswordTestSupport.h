@@ -77,10 +77,7 @@ inline TPasswordData PlausibleRecord(std::uint32_t seed) {
   for (std::uint16_t flag : kSideQuestFlags) SetEventFlag(data, flag, rng() % 2 == 0);
   for (TCharacterRecord& c : data.Characters) {
     for (std::uint16_t& word : c.Items) {
-      const std::string_view row = kItemTable[rng() % kItemTable.size()];
-      std::uint16_t id = 0;
-      for (char digit : row.substr(0, 4))
-        id = static_cast<std::uint16_t>(id * 16 + (digit <= '9' ? digit - '0' : digit - 'A' + 10));
+      const std::uint16_t id = ItemTableId(kItemTable[rng() % kItemTable.size()]);
       word = MakeItemWord(id, IsStackableItem(id) ? static_cast<int>(rng() % 32) + 1 : 1);
     }
   }
