@@ -118,4 +118,22 @@ inline std::uint32_t ReadBitsAt(const std::uint8_t* region, std::size_t position
   return static_cast<std::uint32_t>((window >> shift) & ((std::uint64_t{1} << width) - 1));
 }
 
+// Reads consecutive fields of a region with ReadBitsAt, MSB-first, from bit
+// `position` on; the same requirements hold for every field.
+class BitCursor {
+ public:
+  explicit BitCursor(const std::uint8_t* region, std::size_t position = 0)
+      : region_(region), position_(position) {}
+
+  std::uint32_t Next(int width) {
+    const std::uint32_t value = ReadBitsAt(region_, position_, width);
+    position_ += static_cast<std::size_t>(width);
+    return value;
+  }
+
+ private:
+  const std::uint8_t* region_;
+  std::size_t position_;
+};
+
 }  // namespace velmara

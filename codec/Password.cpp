@@ -323,8 +323,7 @@ void TVelmaraPasswordDecoder::UnpackData() {
   const auto type = static_cast<TPasswordType>(PasswordType);
   const std::uint8_t* b = PasswordBytes;
 
-  const std::uint32_t levels =
-      b[0] | b[1] << 8 | b[2] << 16 | static_cast<std::uint32_t>(b[3] & 0xF0) << 20;
+  const std::uint32_t levels = PackedLevels(b);
   for (int i = 0; i < kCharacterCount; ++i)
     Characters[i].Level = static_cast<std::uint8_t>((levels >> (kLevelBits * i)) & kLevelFieldMask);
 
@@ -345,20 +344,14 @@ void TVelmaraPasswordDecoder::UnpackData() {
 
   // Every field below lies well inside the 175-byte buffer, so each is read
   // with one eight-byte load (ReadBitsAt).
-  const std::uint8_t* stats = PasswordBytes + StatsByte(type);
-  std::size_t bit = 0;
-  auto next = [&](int width) {
-    const std::uint32_t value = ReadBitsAt(stats, bit, width);
-    bit += static_cast<std::size_t>(width);
-    return value;
-  };
+  BitCursor stats(PasswordBytes + StatsByte(type));
   for (TCharacterRecord& c : Characters) {
-    c.HP = static_cast<std::uint16_t>(next(kHpBits));
-    c.PP = static_cast<std::uint16_t>(next(kPpBits));
-    c.Attack = static_cast<std::uint16_t>(next(kAttackBits));
-    c.Defense = static_cast<std::uint16_t>(next(kDefenseBits));
-    c.Agility = static_cast<std::uint16_t>(next(kAgilityBits));
-    c.Luck = static_cast<std::uint8_t>(next(kLuckBits));
+    c.HP = static_cast<std::uint16_t>(stats.Next(kHpBits));
+    c.PP = static_cast<std::uint16_t>(stats.Next(kPpBits));
+    c.Attack = static_cast<std::uint16_t>(stats.Next(kAttackBits));
+    c.Defense = static_cast<std::uint16_t>(stats.Next(kDefenseBits));
+    c.Agility = static_cast<std::uint16_t>(stats.Next(kAgilityBits));
+    c.Luck = static_cast<std::uint8_t>(stats.Next(kLuckBits));
   }
   if (type == ptSilver) return;
 
@@ -374,8 +367,7 @@ void TVelmaraPasswordDecoder::UnpackData() {
     }
   }
 
-  const std::uint8_t* quantities = PasswordBytes + kGoldQuantitiesByte;
-  std::size_t quantityBit = kGoldQuantitiesFirstBit;
+  BitCursor quantities(PasswordBytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
   for (TCharacterRecord& c : Characters) {
     // A quantity goes to the last slot holding its item, and is dropped when
     // no slot does.
@@ -386,8 +378,7 @@ void TVelmaraPasswordDecoder::UnpackData() {
       if (t >= 0) lastSlot[t] = slot;
     }
     for (int t = 0; t < kStackableItemCount; ++t) {
-      const auto field = ReadBitsAt(quantities, quantityBit, kQuantityBits);
-      quantityBit += kQuantityBits;
+      const auto field = quantities.Next(kQuantityBits);
       if (lastSlot[t] >= 0)
         c.Items[lastSlot[t]] = MakeItemWord(kStackableItems[t], static_cast<int>(field) + 1);
     }

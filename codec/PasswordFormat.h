@@ -53,6 +53,12 @@ constexpr std::size_t kSideQuestByte = 7;    // bit n = side quest n + 1
 constexpr std::size_t kSpecialItemByte = 8;  // Silver and Bronze only
 constexpr int kLevelBits = 7;
 constexpr std::uint32_t kLevelFieldMask = (1u << kLevelBits) - 1;
+
+// The levels field of packed password bytes: bits 7i..7i+6 are character i's.
+constexpr std::uint32_t PackedLevels(const std::uint8_t* bytes) {
+  return bytes[kLevelsByte] | bytes[kLevelsByte + 1] << 8 | bytes[kLevelsByte + 2] << 16 |
+         static_cast<std::uint32_t>(bytes[kLevelsByte + 3] & 0xF0) << 20;
+}
 constexpr int kDjinnBitsPerElement = 7;  // one Djinn word's bits 0..6
 
 // Statistics block: 30 bytes, 60 bits per character.

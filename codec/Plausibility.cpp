@@ -12,9 +12,7 @@ namespace velmara {
 namespace {
 
 bool LevelsPlausible(const std::uint8_t* bytes) {
-  const std::uint32_t levels = bytes[kLevelsByte] | bytes[kLevelsByte + 1] << 8 |
-                               bytes[kLevelsByte + 2] << 16 |
-                               static_cast<std::uint32_t>(bytes[kLevelsByte + 3] & 0xF0) << 20;
+  const std::uint32_t levels = PackedLevels(bytes);
   for (int i = 0; i < kCharacterCount; ++i) {
     const std::uint32_t level = levels >> (kLevelBits * i) & kLevelFieldMask;
     if (level < kMinLevel || level > kMaxLevel) return false;
@@ -23,16 +21,11 @@ bool LevelsPlausible(const std::uint8_t* bytes) {
 }
 
 bool StatisticsPlausible(const std::uint8_t* block) {
-  std::size_t bit = 0;
-  auto next = [&](int width) {
-    const std::uint32_t value = ReadBitsAt(block, bit, width);
-    bit += static_cast<std::size_t>(width);
-    return value;
-  };
+  BitCursor fields(block);
   for (int i = 0; i < kCharacterCount; ++i) {
-    const std::uint32_t hp = next(kHpBits), pp = next(kPpBits), attack = next(kAttackBits),
-                        defense = next(kDefenseBits), agility = next(kAgilityBits),
-                        luck = next(kLuckBits);
+    const std::uint32_t hp = fields.Next(kHpBits), pp = fields.Next(kPpBits),
+                        attack = fields.Next(kAttackBits), defense = fields.Next(kDefenseBits),
+                        agility = fields.Next(kAgilityBits), luck = fields.Next(kLuckBits);
     if (hp > kMaxHpPp || pp > kMaxHpPp || attack > kWindowMaxAttackDefenseAgility ||
         defense > kWindowMaxAttackDefenseAgility || agility > kWindowMaxAttackDefenseAgility ||
         luck > kMaxLuck)
@@ -59,11 +52,10 @@ bool GoldInventoryPlausible(const std::uint8_t* bytes) {
       return false;
   }
 
-  std::size_t bit = kGoldQuantitiesFirstBit;
+  BitCursor quantities(bytes + kGoldQuantitiesByte, kGoldQuantitiesFirstBit);
   for (int c = 0; c < kCharacterCount; ++c) {
     for (std::uint16_t stackable : kStackableItems) {
-      const std::uint32_t field = ReadBitsAt(bytes + kGoldQuantitiesByte, bit, kQuantityBits);
-      bit += kQuantityBits;
+      const std::uint32_t field = quantities.Next(kQuantityBits);
       bool held = false;
       for (int slot = 0; slot < kSlotsPerCharacter; ++slot)
         held |= ids[c * kSlotsPerCharacter + slot] == stackable;
