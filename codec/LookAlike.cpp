@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "codec/Utf8.h"
+
 namespace velmara {
 
 namespace {
@@ -38,9 +40,7 @@ bool AsciiLookAlikes(char typed, char intended) {
 // The ASCII character whose full-width form (U+FF01..U+FF5E) `typed` is, or 0.
 char FromFullWidth(std::string_view typed) {
   if (typed.size() != 3 || static_cast<unsigned char>(typed[0]) != 0xEF) return 0;
-  const auto second = static_cast<unsigned char>(typed[1]);
-  const auto third = static_cast<unsigned char>(typed[2]);
-  const unsigned codePoint = 0xF000 | (second & 0x3Fu) << 6 | (third & 0x3Fu);
+  const char32_t codePoint = CodePointOf(typed);
   if (codePoint < 0xFF01 || codePoint > 0xFF5E) return 0;
   return static_cast<char>(codePoint - 0xFF01 + '!');
 }

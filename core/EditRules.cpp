@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "codec/Utf8.h"
-#include "core/CodePoint.h"
 
 namespace velmara {
 

@@ -7,7 +7,6 @@
 #include "codec/Password.h"
 #include "codec/TypedText.h"
 #include "codec/Utf8.h"
-#include "core/CodePoint.h"
 #include "core/PasswordLayout.h"
 
 namespace velmara::repair_wording {
