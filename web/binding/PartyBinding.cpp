@@ -86,21 +86,19 @@ class Party {
     if (IsCharacter(c) && IsSlot(j))
       data_.Characters[c].Items[j] = static_cast<std::uint16_t>(word);
   }
-  // Where a Gold refresh puts story item `id` among the page's lists, given
-  // as 60 item words (Isaac's 15, then Garet's, Ivan's and Mia's): {slot,
-  // text, word} with `slot` the index into those words, or null when the
-  // record holds the item or no row is empty.
+  // Where a Gold refresh puts story item `id` among the page's four lists,
+  // given as the item words of each list's rows: {character, slot, text,
+  // word}, or null when the record holds the item or no row is empty.
   val storyItemPlacement(const val& words, unsigned id) const {
-    const std::vector<std::uint16_t> flat =
-        emscripten::convertJSArrayToNumberVector<std::uint16_t>(words);
     InventoryLists lists;
-    for (std::size_t i = 0; i < flat.size() && i < kCharacterCount * kSlotsPerCharacter; ++i)
-      lists[i / kSlotsPerCharacter].push_back(flat[i]);
+    for (int c = 0; c < kCharacterCount; ++c)
+      lists[c] = emscripten::convertJSArrayToNumberVector<std::uint16_t>(words[c]);
     const auto item = static_cast<std::uint16_t>(id);
     const auto slot = StoryItemSlot(data_, lists, item);
     if (!slot) return val::null();
     val placement = val::object();
-    placement.set("slot", slot->character * kSlotsPerCharacter + slot->slot);
+    placement.set("character", slot->character);
+    placement.set("slot", slot->slot);
     placement.set("text", ItemDisplayName(SharedItemNames(), item));
     placement.set("word", MakeItemWord(item));
     return placement;

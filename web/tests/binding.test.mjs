@@ -8,6 +8,8 @@ import test from "node:test";
 
 import {
   loadModule,
+  nativePassword,
+  putSaveBlock,
   random,
   randomRecord,
   recordSize,
@@ -21,12 +23,6 @@ const module = await loadModule();
 
 // The 64 password characters in tile order, for building broken passwords.
 const alphabet = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789abcdefghijkmnpqrstuvwxyz!?#&$%+=";
-
-function nativePassword(file, name) {
-  const run = velmaraPw(["encode", "--type", name, file]);
-  assert.equal(run.status, 0, run.stderr);
-  return run.stdout.toString("latin1").replace(/\n$/, "");
-}
 
 function nativeDecode(text, name = "auto") {
   return velmaraPw(["decode", "--type", name, "-o", "-", "-"], text);
@@ -141,18 +137,8 @@ test("every decoder message is velmara-pw's, character for character", () => {
 test("save blocks are listed and read as velmara-pw lists and extracts them", (t) => {
   const dir = tempDir(t);
   const image = new Uint8Array(65536 + 100);
-  const block = (
-    index,
-    { signature = "CAMELOT", slot = 0, name = "Mia", clear = 0, seed = index },
-  ) => {
-    const at = index * 4096;
-    image.set(randomRecord(seed), at + 16);
-    image.set(new TextEncoder().encode(signature), at);
-    image[at + 7] = slot;
-    image.fill(0, at + 16, at + 21);
-    image.set(new TextEncoder().encode(name), at + 16);
-    image[at + 49] = clear;
-  };
+  const block = (index, { name = "Mia", clear = 0, seed = index, ...fields }) =>
+    putSaveBlock(image, index, { record: randomRecord(seed), name, clear, ...fields });
   block(0, { name: "Isaac" });
   block(2, { name: "Mia", clear: 1 });
   block(3, { slot: 3 });

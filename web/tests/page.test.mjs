@@ -6,8 +6,12 @@ import fs from "node:fs";
 import { after, before, test } from "node:test";
 
 import {
+  characterOffset,
+  characterSize,
   loadModule,
+  nativePassword,
   pageUrl,
+  putSaveBlock,
   randomRecord,
   recordSize,
   tempDir,
@@ -76,13 +80,11 @@ function nativeRecord(password) {
   return run.stdout;
 }
 
-function nativePassword(dir, record, type = "gold") {
-  const run = velmaraPw(["encode", "--type", type, writeFile(dir, "reference.dat", record)]);
-  assert.equal(run.status, 0, run.stderr);
-  return run.stdout.toString("latin1").trim();
-}
+// velmara-pw's password for a record.
+const passwordOf = (dir, record, type = "gold") =>
+  nativePassword(writeFile(dir, "reference.dat", record), type);
 
-const isaacLevel = (record) => record[1280 + 15];
+const isaacLevel = (record) => record[characterOffset + 15];
 
 // Polls `read` until it gives `expected`: loads and drops finish after the
 // click that starts them.
@@ -116,7 +118,7 @@ async function answerMessage(page, button = "OK") {
 test("start-up shows page 1 of the low default's Gold password, loading nothing from elsewhere", async (t) => {
   const { page, requests } = await openPage(t);
   const dir = tempDir(t);
-  const expected = nativePassword(dir, nativeRecord(module.defaultPassword(0)));
+  const expected = passwordOf(dir, nativeRecord(module.defaultPassword(0)));
 
   assert.equal(await page.textContent("#Memo1"), pageRows(expected, 0));
   assert.ok(await page.isChecked("#rbGold"));
@@ -174,9 +176,9 @@ test("out-of-range entries are clamped when the password is refreshed", async (t
   assert.equal(await page.inputValue("#eCoins"), "999999");
   const record = nativeRecord(await shownPassword(page));
   const view = new DataView(record.buffer, record.byteOffset);
-  assert.equal(record[1280 + 332 + 15], 1);
-  assert.equal(view.getUint16(1280 + 2 * 332 + 16, true), 1999);
-  assert.equal(view.getUint16(1280 + 3 * 332 + 24, true), 1);
+  assert.equal(record[characterOffset + characterSize + 15], 1);
+  assert.equal(view.getUint16(characterOffset + 2 * characterSize + 16, true), 1999);
+  assert.equal(view.getUint16(characterOffset + 3 * characterSize + 24, true), 1);
   assert.equal(view.getUint32(592, true), 999999);
 });
 
@@ -285,21 +287,18 @@ function batterySave(dir) {
   const image = new Uint8Array(65536);
   const low = nativeRecord(module.defaultPassword(0));
   const high = nativeRecord(module.defaultPassword(2));
-  const put = (index, record, name, slot) => {
-    const at = index * 4096;
-    image.set(new TextEncoder().encode("CAMELOT"), at);
-    image[at + 7] = slot;
-    image.set(record, at + 16);
-    image.fill(0, at + 16, at + 21);
-    image.set(new TextEncoder().encode(name), at + 16);
+  const put = (index, record, name, slot, clear) => {
+    const at = putSaveBlock(image, index, { record, name, slot, clear });
     // The characters' names, as the captions show them.
     for (let c = 0; c < 4; ++c)
-      image.set(new TextEncoder().encode(name.slice(0, 3) + c), at + 16 + 1280 + c * 332);
+      image.set(
+        new TextEncoder().encode(name.slice(0, 3) + c),
+        at + 16 + characterOffset + c * characterSize,
+      );
   };
   put(1, low, "Low", 0);
   put(2, low, "Bad", 3);
-  put(4, high, "High", 1);
-  image[4 * 4096 + 49] = 1; // cleared
+  put(4, high, "High", 1, 1); // cleared
   return { file: writeFile(dir, "battery.sav", image), image };
 }
 
@@ -317,7 +316,7 @@ test("a battery save lists its usable blocks and a click on the second loads it"
 
   await entries.nth(1).click();
   const extracted = velmaraPw(["extract", file, "--block", "4", "-o", "-"]).stdout;
-  assert.equal(await shownPassword(page), nativePassword(dir, extracted));
+  assert.equal(await shownPassword(page), passwordOf(dir, extracted));
   await page.getByRole("tab", { name: "角色(C)" }).click();
   assert.equal(await page.inputValue("#eIsaacLevel"), String(isaacLevel(extracted)));
   assert.equal(await page.textContent("#gbGaretStats legend"), "Hig1");
@@ -327,7 +326,7 @@ test("a battery save lists its usable blocks and a click on the second loads it"
   await page.focus("#lbSaveSlots");
   await page.keyboard.press("ArrowUp");
   const first = velmaraPw(["extract", file, "--block", "1", "-o", "-"]).stdout;
-  assert.equal(await shownPassword(page), nativePassword(dir, first));
+  assert.equal(await shownPassword(page), passwordOf(dir, first));
 });
 
 test("a short battery save or a data file of the wrong size shows the invalid state", async (t) => {
@@ -355,7 +354,7 @@ test("the data file and the tile dump download byte for byte", async (t) => {
   // A party as the window leaves it, with bytes no control edits set.
   const record = nativeRecord(module.defaultPassword(1));
   record.set([0x11, 0x22, 0x33], 5);
-  record.set([0x44, 0x55], 1280 + 5);
+  record.set([0x44, 0x55], characterOffset + 5);
   const file = writeFile(dir, "party.dat", record);
   const chooser = page.waitForEvent("filechooser");
   await chooseMenu(page, "mFile", "mFileLoadDatafile");
@@ -390,7 +389,7 @@ test("dropping a data file on the page loads it", async (t) => {
   );
   await page.dispatchEvent("main", "drop", { dataTransfer: transfer });
   await settles(() => sourceEntries(page), ["（数据文件）"]);
-  assert.equal(await shownPassword(page), nativePassword(dir, record));
+  assert.equal(await shownPassword(page), passwordOf(dir, record));
 });
 
 // Opens Isaac's inventory editor from the Items sheet.
@@ -443,7 +442,7 @@ test("the inventory editor refuses a second stack and quantities outside 1 to 30
   await page.getByRole("tab", { name: "密码(P)" }).click();
   await page.getByRole("button", { name: "刷新密码(R)" }).click();
   const record = nativeRecord(await shownPassword(page));
-  const words = [...Array(15).keys()].map((j) => record.readUInt16LE(1280 + 216 + 2 * j));
+  const words = [...Array(15).keys()].map((j) => record.readUInt16LE(characterOffset + 216 + 2 * j));
   assert.ok(words.includes((29 << 11) | 180), "Herb * 30 in the password");
   assert.equal(words.filter((word) => word === 1).length, 2, "two Long Swords");
 });

@@ -48,8 +48,10 @@ export const types = [
 ];
 
 export const recordSize = 2608;
-const characterOffset = 1280;
-const characterSize = 332;
+// The record's layout: four character records after the general area.
+export const characterOffset = 1280;
+export const characterSize = 332;
+export const saveBlockSize = 4096;
 
 // A small seeded generator (mulberry32), so that every run tests the same records.
 export function random(seed) {
@@ -86,6 +88,31 @@ export function randomRecord(seed, anyBytes = false) {
   }
   view.setUint32(592, pick(0, 999999), true);
   return bytes;
+}
+
+// The Gold (or other) password velmara-pw makes of a data file.
+export function nativePassword(file, type = "gold") {
+  const run = velmaraPw(["encode", "--type", type, file]);
+  if (run.status !== 0) throw new Error(`velmara-pw encode failed: ${run.stderr}`);
+  return run.stdout.toString("latin1").replace(/\n$/, "");
+}
+
+// Writes block `index` of a battery save image: the signature, the slot
+// number, the party record with the save's name in its first five bytes, and
+// the clear mark when one is given (else the record's own).
+export function putSaveBlock(
+  image,
+  index,
+  { record, signature = "CAMELOT", slot = 0, name, clear },
+) {
+  const at = index * saveBlockSize;
+  image.set(new TextEncoder().encode(signature), at);
+  image[at + 7] = slot;
+  image.set(record, at + 16);
+  image.fill(0, at + 16, at + 21);
+  image.set(new TextEncoder().encode(name), at + 16);
+  if (clear !== undefined) image[at + 49] = clear;
+  return at;
 }
 
 export function writeFile(dir, name, bytes) {

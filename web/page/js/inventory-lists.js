@@ -104,14 +104,10 @@
     // password always carries them when there is room; the record holds
     // them only after the next refresh.
     ensureStoryItem(id) {
-      const words = lists.flatMap((rows) => rows.map((row) => row.word));
+      const words = lists.map((rows) => rows.map((row) => row.word));
       const placement = state.party.storyItemPlacement(words, id);
       if (placement === null) return;
-      inventory.setRow(
-        Math.floor(placement.slot / slotsPerCharacter),
-        placement.slot % slotsPerCharacter,
-        placement,
-      );
+      inventory.setRow(placement.character, placement.slot, placement);
     },
 
     async btnInventoryEdit(c) {
