@@ -3,7 +3,7 @@
 # dpkg-shlibdeps finds in the programs.
 set(CPACK_PACKAGE_NAME "${VELMARA_PROGRAM}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_VENDOR "Velmara Password Generator project")
+set(CPACK_PACKAGE_VENDOR "${VELMARA_VENDOR}")
 set(CPACK_PACKAGE_CONTACT "${VELMARA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "transfer passwords of the game Velmara")
 set(CPACK_PACKAGE_DESCRIPTION
