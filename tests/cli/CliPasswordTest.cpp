@@ -15,17 +15,6 @@ namespace {
 constexpr const char* kWrongLength =
     "Cannot import password:  Password has the wrong number of characters.\n";
 
-struct TypeCase {
-  const char* name;
-  TPasswordType type;
-  std::size_t length;
-};
-void PrintTo(const TypeCase& c, std::ostream* os) {
-  *os << c.name;
-}
-const TypeCase kTypes[] = {
-    {"gold", ptGold, 260}, {"silver", ptSilver, 61}, {"bronze", ptBronze, 16}};
-
 class CliRoundTrip : public CliTest, public ::testing::WithParamInterface<TypeCase> {};
 
 // The middle party lies inside every bound, so each field a type carries comes

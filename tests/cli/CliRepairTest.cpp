@@ -32,15 +32,6 @@ std::vector<std::string> Lines(const std::string& out) {
   return lines;
 }
 
-struct TypeCase {
-  const char* name;
-  TPasswordType type;
-};
-void PrintTo(const TypeCase& c, std::ostream* os) {
-  *os << c.name;
-}
-const TypeCase kTypes[] = {{"gold", ptGold}, {"silver", ptSilver}, {"bronze", ptBronze}};
-
 class CliRepair : public CliTest, public ::testing::WithParamInterface<TypeCase> {};
 
 // With "auto" a length one off a type's counts as that type; an explicit

@@ -25,13 +25,6 @@ struct CliResult {
   std::string err;
 };
 
-inline CliResult RunWith(const std::vector<std::string>& args, const std::string& input = {}) {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
-
 // Runs with standard output going to `out`; CliResult::out stays empty.
 inline CliResult RunWithOutput(const std::vector<std::string>& args, std::ostream& out,
                                const std::string& input = {}) {
@@ -39,6 +32,13 @@ inline CliResult RunWithOutput(const std::vector<std::string>& args, std::ostrea
   std::ostringstream err;
   const int status = RunCli(args, in, out, err);
   return {status, {}, err.str()};
+}
+
+inline CliResult RunWith(const std::vector<std::string>& args, const std::string& input = {}) {
+  std::ostringstream out;
+  CliResult result = RunWithOutput(args, out, input);
+  result.out = out.str();
+  return result;
 }
 
 inline TPasswordData RecordFromBytes(const std::string& bytes) {
@@ -81,5 +81,18 @@ class CliTest : public ::testing::Test {
 
   std::filesystem::path dir_;
 };
+
+// The three types by velmara-pw's names for them, with their lengths, for
+// tests that run once per type.
+struct TypeCase {
+  const char* name;
+  TPasswordType type;
+  std::size_t length;
+};
+inline void PrintTo(const TypeCase& c, std::ostream* os) {
+  *os << c.name;
+}
+inline const TypeCase kTypes[] = {
+    {"gold", ptGold, 260}, {"silver", ptSilver, 61}, {"bronze", ptBronze, 16}};
 
 }  // namespace velmara::testing
