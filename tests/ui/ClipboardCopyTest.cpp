@@ -7,6 +7,7 @@
 
 #include "tests/ui/MainWindowHarness.h"
 #include "tests/ui/TestApplication.h"
+#include "tests/ui/UserInput.h"
 
 using namespace velmara;
 using namespace velmara::testing;
@@ -108,11 +109,10 @@ class ClipboardCopyTest : public MainWindowTest {
   }
 
   void ctrlCCopies() {
-    ui.window->activateWindow();
-    if (!QTest::qWaitForWindowActive(ui.window.get()))
+    if (!Activate(ui.window.get()))
       QSKIP("this platform does not activate windows, so no shortcut can reach one");
-    ui.list(QStringLiteral("lbPages"))->setFocus();
-    QTest::keyClick(ui.window.get(), Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(TabTo(ui.list(QStringLiteral("lbPages"))));
+    QVERIFY(PressKey(Qt::Key_C, Qt::ControlModifier));
     QCOMPARE(ui.platform.clipboard, PageLayout(ui.window->PasswordText, true));
   }
 };

@@ -11,6 +11,7 @@
 
 #include "tests/ui/MainWindowHarness.h"
 #include "tests/ui/TestApplication.h"
+#include "tests/ui/UserInput.h"
 
 using namespace velmara;
 using namespace velmara::testing;
@@ -157,8 +158,7 @@ class MainStartupTest : public MainWindowTest {
   }
 
   void altF4ClosesTheWindow() {
-    ui.window->activateWindow();
-    if (!QTest::qWaitForWindowActive(ui.window.get()))
+    if (!Activate(ui.window.get()))
       QSKIP("this platform does not activate windows, so no shortcut can reach one");
     QTest::keyClick(ui.window.get(), Qt::Key_F4, Qt::AltModifier);
     QTRY_VERIFY(!ui.window->isVisible());
