@@ -22,6 +22,7 @@
 #include "codec/VelmaraData.h"
 #include "tests/common/PasswordSupport.h"
 #include "tests/ui/ScriptedPlatform.h"
+#include "tests/ui/UserInput.h"
 #include "ui/main.h"
 
 namespace velmara::testing {
@@ -181,15 +182,25 @@ inline QString DefaultPassword(DefaultParty which) {
 }
 
 // Base of the main-window test classes: a fresh window before every test
-// function and, after it, a check that every scripted answer was used.
+// function, made the active window for tests of keys and focus, and after
+// it, a check that every scripted answer was used.
 class MainWindowTest : public QObject {
   Q_OBJECT
+
+ public:
+  explicit MainWindowTest(bool activate = false) : activate_(activate) {}
 
  protected:
   MainWindowHarness ui;
 
+ private:
+  const bool activate_;
+
  private slots:
-  void init() { ui.open(); }
+  void init() {
+    ui.open();
+    if (activate_) QVERIFY2(Activate(ui.window.get()), "keys and focus need an active window");
+  }
   void cleanup() {
     QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
     ui.close();

@@ -98,11 +98,13 @@ QStringList Rows(const QListWidget* list) {
 
 }  // namespace
 
-class PasswordCheckDialogTest : public QObject {
+class PasswordCheckDialogTest : public MainWindowTest {
   Q_OBJECT
 
-  MainWindowHarness ui;
+ public:
+  PasswordCheckDialogTest() : MainWindowTest(/*activate=*/true) {}
 
+ private:
   TdlgPasswordCheck& dialog() const { return *ui.window->dlgPasswordCheck; }
   TPasswordEntry* entry() const { return dialog().ePassword; }
   QListWidget* candidates() const { return dialog().lbCandidates; }
@@ -201,15 +203,6 @@ class PasswordCheckDialogTest : public QObject {
   }
 
  private slots:
-  void init() {
-    ui.open();
-    QVERIFY2(Activate(ui.window.get()), "keys and focus need an active window");
-  }
-  void cleanup() {
-    QVERIFY2(ui.platform.allAnswered(), qPrintable(ui.platform.describeLeftovers()));
-    ui.close();
-  }
-
   // --- The whole road: a Gold password typed with one wrong character.
 
   void oneWrongCharacterIsFoundAndUsed() {
