@@ -6,6 +6,7 @@
 
 #include "codec/Alphabet.h"
 #include "codec/VelmaraData.h"
+#include "core/SaveImage.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/common/SpecialFiles.h"
 
@@ -178,16 +179,19 @@ TEST_F(CliTest, DecodeReplacesAnExistingOutputFile) {
 // A battery save built in place: blocks 0 and 3 usable (3 a cleared slot with
 // a short name), block 1 signed in lower case, block 5 with slot number 3.
 std::string SaveImage() {
-  std::string image(65536, '\0');
+  std::string image(kSaveImageSize, '\0');
   const auto sign = [&](int block, const char* signature, char slot, const std::string& name,
                         char cleared) {
     std::string& s = image;
-    const std::size_t at = static_cast<std::size_t>(block) * 4096;
-    s.replace(at, 7, signature);
-    s[at + 7] = slot;
-    s.replace(at + 16, name.size(), name);
-    s[at + 16 + 33] = cleared;
-    for (std::size_t i = 16 + 1280; i < 16 + 2608; ++i) s[at + i] = static_cast<char>(block + i);
+    const std::size_t at = static_cast<std::size_t>(block) * kSaveBlockSize;
+    s.replace(at, kSaveSignature.size(), signature);
+    s[at + kSaveBlockSlotOffset] = slot;
+    s.replace(at + kSaveNameOffset, name.size(), name);
+    s[at + kClearMarkOffset] = cleared;
+    // The character records, patterned so that a shifted copy shows.
+    for (std::size_t i = kSaveBlockPartyOffset + kCharacterAreaOffset;
+         i < kSaveBlockPartyOffset + kPasswordDataSize; ++i)
+      s[at + i] = static_cast<char>(block + i);
   };
   sign(0, "CAMELOT", 0, "Isaac", 0);
   sign(1, "camelot", 1, "Garet", 0);

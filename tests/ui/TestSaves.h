@@ -11,12 +11,13 @@
 
 #include "codec/PasswordData.h"
 #include "codec/VelmaraData.h"
+#include "core/SaveImage.h"
 #include "tests/common/PasswordSupport.h"
 
 namespace velmara::testing {
 
-constexpr int kBlockSize = 4096;
-constexpr int kImageSize = 65536;
+constexpr int kBlockSize = static_cast<int>(kSaveBlockSize);
+constexpr int kImageSize = static_cast<int>(kSaveImageSize);
 
 // A party with its four character names set, as a save block carries it.
 inline TPasswordData NamedParty(DefaultParty which, std::array<const char*, 4> names) {
@@ -42,12 +43,14 @@ inline QByteArray SaveImage(const std::vector<Block>& blocks, int size = kImageS
   for (const Block& block : blocks) {
     TPasswordData party = block.party;
     std::memset(party.SaveName, 0, sizeof party.SaveName);
-    std::memcpy(party.SaveName, block.name.constData(), std::min<qsizetype>(block.name.size(), 5));
+    std::memcpy(party.SaveName, block.name.constData(),
+                std::min<qsizetype>(block.name.size(), sizeof party.SaveName));
     party.ClearMark = block.clearMark;
     QByteArray bytes(kBlockSize, '\0');
-    bytes.replace(0, 7, block.signature);
-    bytes[7] = static_cast<char>(block.slot);
-    bytes.replace(16, sizeof party, QByteArray::fromStdString(RecordBytes(party)));
+    bytes.replace(0, block.signature.size(), block.signature);
+    bytes[kSaveBlockSlotOffset] = static_cast<char>(block.slot);
+    bytes.replace(kSaveBlockPartyOffset, sizeof party,
+                  QByteArray::fromStdString(RecordBytes(party)));
     const int at = block.index * kBlockSize;
     if (at + kBlockSize <= size) image.replace(at, kBlockSize, bytes);
   }
